@@ -1,0 +1,129 @@
+#include "effect/zepkin_effect.h"
+
+#include <cmath>
+
+#include "runtime/adaptor_services.h"
+#include "runtime/finite_or_zero.h"
+#include "runtime/script_conversions.h"
+
+namespace {
+
+constexpr std::int32_t kFontNameString = 10000;
+constexpr int kLevelSlider = 1;
+constexpr int kFadeTimeSlider = 2;
+constexpr int kLastSavedSlider = 64;
+constexpr int kMaxSerializePasses = 1000000;
+// Below this magnitude a target counts as silence, and the gain snaps to it once
+// the glide comes as close.
+constexpr double kSilence = 0.00001;
+
+bool NearSilence(double value) { return value > -kSilence && value < kSilence; }
+
+}  // namespace
+
+TZepkinEffect::TZepkinEffect() {
+  effectName = "Veltronika_Quorvantile";
+  productName = "Veltronika_Quorvantile";
+  programName = "Veltronika_Quorvantile";
+  vendorName = "Veltronika";
+  vendorVersion = 1000;
+  uniqueId = 0;
+  channelCount = 2;
+  AddSlider({kLevelSlider, 1.0, 0.0, 1.0, 0.01, "", "", "target level"});
+  AddSlider({kFadeTimeSlider, 7.5, 1.0, 11.0, 0.1, "", "s", "fade time"});
+}
+
+void TZepkinEffect::ResetVariables() {
+  hostSampleRate = sampleRate = 0.0;
+  hostInputCount = inputCount = 0.0;
+  hostBlockLength = blockLength = 0.0;
+  hostTempo = tempo = 0.0;
+  hostTimeSigNumerator = timeSigNumerator = 0.0;
+  hostTimeSigDenominator = timeSigDenominator = 0.0;
+  playState = beatPosition = 0.0;
+  levelCurve = samplePeriod = currentGain = smoothingScale = 0.0;
+  fadeTimeMs = targetGain = smoothingTime = smoothingCoefficient = 0.0;
+  serializeCounter = 0.0;
+  colorRed = colorGreen = colorBlue = colorAlpha = 0.0;
+}
+
+void TZepkinEffect::CopyHostValues() {
+  sampleRate = FiniteOrZero(hostSampleRate);
+  inputCount = FiniteOrZero(hostInputCount);
+  blockLength = FiniteOrZero(hostBlockLength);
+  tempo = FiniteOrZero(hostTempo);
+  timeSigNumerator = FiniteOrZero(hostTimeSigNumerator);
+  timeSigDenominator = FiniteOrZero(hostTimeSigDenominator);
+}
+
+void TZepkinEffect::DoOpen() {
+  ResetRuntime();
+  ResetVariables();
+  StringAt(kFontNameString) = "Courier New";
+}
+
+void TZepkinEffect::DoInit() {
+  refreshRate = 30.0;
+  colorRed = colorGreen = colorBlue = colorAlpha = 0.0;
+  hostSampleRate = FiniteOrZero(DornGetSampleRate(adaptor));
+  sampleRate = hostSampleRate;
+  hostInputCount = DornGetNumInputs(adaptor);
+  inputCount = hostInputCount;
+  hostBlockLength = DornGetBlockSize(adaptor);
+  blockLength = hostBlockLength;
+  hostTempo = FiniteOrZero(DornGetTempo(adaptor));
+  tempo = hostTempo;
+  timeSigNumerator = FiniteOrZero(hostTimeSigNumerator);
+  timeSigDenominator = FiniteOrZero(hostTimeSigDenominator);
+  levelCurve = 6.0;
+  samplePeriod = FiniteOrZero(1.0 / sampleRate);
+  currentGain = 1.0;
+  smoothingScale = 0.2;
+}
+
+void TZepkinEffect::DoSlider() {
+  CopyHostValues();
+  fadeTimeMs = FiniteOrZero(sliderValues[kFadeTimeSlider] * 1000.0);
+  // The level law: gain = level ^ (6 / ln 10), about 52 dB per decade of the slider.
+  const double level = sliderValues[kLevelSlider];
+  const double target = level > 0.0 || std::isnan(level) ? std::exp(std::log10(level) * levelCurve) : 0.0;
+  targetGain = FiniteOrZero(target);
+  // The glide never runs faster than one host block.
+  smoothingTime = FiniteOrZero(std::fmax(fadeTimeMs * 0.001, blockLength / sampleRate) * smoothingScale);
+  smoothingCoefficient = FiniteOrZero(samplePeriod / (smoothingTime + samplePeriod));
+}
+
+void TZepkinEffect::DoBlock() {
+  double fetchedTempo = hostTempo;
+  double fetchedNumerator = hostTimeSigNumerator;
+  double fetchedDenominator = hostTimeSigDenominator;
+  DornGetTimeSignature(adaptor, &fetchedTempo, &fetchedNumerator, &fetchedDenominator);
+  hostTempo = FiniteOrZero(fetchedTempo);
+  hostTimeSigNumerator = FiniteOrZero(fetchedNumerator);
+  hostTimeSigDenominator = FiniteOrZero(fetchedDenominator);
+  const double playing = DornIsPlaying(adaptor);
+  const double recording = DornIsRecording(adaptor) == 1 ? 4.0 : 0.0;
+  playState = FiniteOrZero(playing + recording);
+  beatPosition = FiniteOrZero(DornGetPpqPosition(adaptor));
+  CopyHostValues();
+}
+
+void TZepkinEffect::DoSample() {
+  CopyHostValues();
+  const double step = FiniteOrZero((targetGain - currentGain) * smoothingCoefficient);
+  double gain = currentGain + step;
+  if (NearSilence(targetGain) && NearSilence(gain)) gain = targetGain;
+  currentGain = gain;
+  samples[0] = samples[0] * FiniteOrZero(gain);
+  samples[1] = samples[1] * FiniteOrZero(currentGain);
+}
+
+void TZepkinEffect::DoSerialize() {
+  serializeCounter = 1.0;
+  for (int pass = 1; pass <= kMaxSerializePasses; ++pass) {
+    const std::int32_t slider = ToIntNudged(serializeCounter) & (kSliderValueCount - 1);
+    TransferValue(kChunkStream, sliderValues[static_cast<std::size_t>(slider)]);
+    serializeCounter += 1.0;
+    if (serializeCounter > kLastSavedSlider) break;
+  }
+}

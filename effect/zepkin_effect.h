@@ -1,0 +1,56 @@
+#pragma once
+
+#include "runtime/zepkin.h"
+
+// The fader script: both channels are multiplied by a gain that glides, as a
+// one-pole smoother, towards the target set by the "target level" slider. The glide's
+// time constant is a fifth of the "fade time" slider.
+class TZepkinEffect final : public TZepkin {
+ public:
+  TZepkinEffect();
+
+  void DoOpen() override;
+  void DoInit() override;
+  void DoSlider() override;
+  void DoBlock() override;
+  void DoSample() override;
+  void DoSerialize() override;
+
+  // Values fetched from the host, and the working copies that the sections use;
+  // every section starts from the fetched values.
+  double hostSampleRate = 0.0;
+  double sampleRate = 0.0;
+  double hostInputCount = 0.0;
+  double inputCount = 0.0;
+  double hostBlockLength = 0.0;
+  double blockLength = 0.0;
+  double hostTempo = 0.0;
+  double tempo = 0.0;
+  double hostTimeSigNumerator = 0.0;
+  double timeSigNumerator = 0.0;
+  double hostTimeSigDenominator = 0.0;
+  double timeSigDenominator = 0.0;
+  double playState = 0.0;     // 1 while playing, plus 4 while recording
+  double beatPosition = 0.0;  // transport position in quarter notes
+
+  double levelCurve = 0.0;            // exponent factor of the level law
+  double samplePeriod = 0.0;          // seconds per sample
+  double currentGain = 0.0;           // the gain applied to the samples
+  double smoothingScale = 0.0;        // time constant / fade time
+  double fadeTimeMs = 0.0;
+  double targetGain = 0.0;            // where currentGain glides to
+  double smoothingTime = 0.0;         // time constant of the glide, seconds
+  double smoothingCoefficient = 0.0;  // share of the remaining distance covered per sample
+
+  double serializeCounter = 0.0;
+
+  // Drawing colour, channels 0 to 1.
+  double colorRed = 0.0;
+  double colorGreen = 0.0;
+  double colorBlue = 0.0;
+  double colorAlpha = 0.0;
+
+ private:
+  void CopyHostValues();
+  void ResetVariables();
+};

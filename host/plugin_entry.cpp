@@ -1,0 +1,35 @@
+#include "host/plugin_entry.h"
+
+#include <memory>
+
+#include "host/callback_entries.h"
+#include "host/dorn.h"
+#include "host/host_guard.h"
+#include "runtime/script_factory.h"
+#include "runtime/zepkin.h"
+
+namespace {
+
+AEffect* CreateInstance(audioMasterCallback audioMaster) {
+  const CallbackTable table = MakeCallbackTable();
+  std::unique_ptr<TZepkin> script = CreateScript();
+  const auto parameterCount = static_cast<VstInt32>(script->sliders.size());
+  CDorn* plugin = CDorn::Create(script.get(), table, audioMaster, 1, parameterCount);
+  if (!plugin) return nullptr;  // the script goes with the unique_ptr
+  script.release()->adaptor = plugin;
+  return plugin->getAeffect();
+}
+
+}  // namespace
+
+extern "C" {
+
+VST_HOST_ENTRY AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster) {
+  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateInstance(audioMaster); });
+}
+
+VST_HOST_ENTRY AEffect* VSTCALLBACK MAIN(audioMasterCallback audioMaster) {
+  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateInstance(audioMaster); });
+}
+
+}  // extern "C"

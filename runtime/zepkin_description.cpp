@@ -1,0 +1,61 @@
+#include "runtime/zepkin_description.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "runtime/path_text.h"
+
+bool CZepkinDescription::AddSlider(const SliderSpec& spec) {
+  if (spec.number < 0 || spec.number >= kSliderValueCount) return false;
+  sliderValues[static_cast<std::size_t>(spec.number)] = spec.defaultValue;
+
+  SliderDefinition slider;
+  slider.sliderNumber = spec.number;
+  slider.defaultValue = spec.defaultValue;
+  slider.minimum = spec.minimum;
+  slider.maximum = spec.maximum;
+  slider.step = spec.step;
+  slider.fileFolder = spec.fileFolder ? spec.fileFolder : "";
+  slider.unitLabel = spec.unitLabel ? spec.unitLabel : "";
+  slider.displayName = spec.displayName ? spec.displayName : "";
+  sliders.push_back(std::move(slider));
+
+  SliderDefinition& added = sliders.back();
+  if (!added.listPrepared) {
+    added.listPrepared = true;
+    if (!added.fileFolder.empty()) PrepareFileList(added);
+  }
+  return true;
+}
+
+namespace {
+
+// The folder's regular files in listing order. Each name is examined as the folder
+// text followed directly by the name, so a folder text without a final separator
+// finds nothing.
+std::vector<std::string> ListDataFiles(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator entries(fs::u8path(folder), error);
+  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+    const std::string name = entries->path().filename().u8string();
+    if (name.empty() || name.front() == '.') continue;
+    std::error_code statError;
+    const fs::file_status status = fs::status(fs::u8path(folder + name), statError);
+    if (statError || !fs::exists(status) || fs::is_directory(status)) continue;
+    names.push_back(name);
+  }
+  return names;
+}
+
+}  // namespace
+
+void PrepareFileList(SliderDefinition& slider) {
+  slider.enumNames = ListDataFiles(ResolveModulePath(slider.fileFolder));
+  if (slider.enumNames.empty()) slider.enumNames.emplace_back("(No Data Files)");
+  slider.minimum = 0.0;
+  slider.maximum = static_cast<double>(slider.enumNames.size()) - 1.0;
+  slider.defaultValue = 0.0;
+  slider.step = 0.5;
+}

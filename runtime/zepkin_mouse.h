@@ -1,0 +1,15 @@
+#pragma once
+
+#include "runtime/zepkin_graphics.h"
+
+// Mouse state as the script sees it; mouseButtonBits is a bit set held in a double.
+class CZepkinMouse : public CZepkinGraphics {
+ public:
+  double mouseButtonBits = 0.0;
+  double mouseX = 0.0;
+  double mouseY = 0.0;
+
+ protected:
+  CZepkinMouse() = default;
+  ~CZepkinMouse() = default;
+};

@@ -1,0 +1,29 @@
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "tests/support/plugin_library.h"
+
+PluginLibrary::PluginLibrary(const std::string& path) : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+
+PluginLibrary::~PluginLibrary() {
+  if (handle_) dlclose(handle_);
+}
+
+PluginEntryPoint PluginLibrary::entryPoint(const char* name) const {
+  return handle_ ? reinterpret_cast<PluginEntryPoint>(dlsym(handle_, name)) : nullptr;
+}
+
+std::string ExecutableDirectory() {
+  char path[PATH_MAX] = {};
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  const std::string executable(path, length > 0 ? static_cast<std::size_t>(length) : 0);
+  return executable.substr(0, executable.find_last_of('/') + 1);
+}
+
+std::string BuiltPluginPath() {
+  if (const char* chosen = std::getenv("QUORVANTILE_PLUGIN")) return chosen;
+  return ExecutableDirectory() + "Veltronika_Quorvantile.so";
+}
