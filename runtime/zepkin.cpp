@@ -3,8 +3,10 @@
 #include <ctime>
 
 #include "runtime/adaptor_services.h"
+#include "runtime/spectral_tables.h"
 
 TZepkin::TZepkin() {
+  PrepareSpectralTables();
   ResetRuntime();
 }
 

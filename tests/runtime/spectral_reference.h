@@ -1,0 +1,40 @@
+#pragma once
+
+#include <complex>
+#include <cstdint>
+#include <vector>
+
+#include "runtime/zepkin.h"
+
+// Definitions the spectral builtins are checked against, evaluated term by term, and
+// helpers to move test data in and out of script memory. Sizes are powers of two.
+
+using Complex = std::complex<double>;
+using ComplexVector = std::vector<Complex>;
+
+class SpectralScript final : public TZepkin {};
+
+// Deterministic values in [-1, 1).
+std::vector<double> RandomValues(std::size_t count, unsigned seed);
+ComplexVector RandomComplex(std::size_t count, unsigned seed);
+
+// Bin k of Σ x[j]·e^(sign·2πi·jk/n), summed directly.
+Complex DftBin(const ComplexVector& x, std::int64_t k, int sign = -1);
+// Every bin, with a table of the n roots of unity.
+ComplexVector DirectDft(const ComplexVector& x, int sign = -1);
+
+// The MDCT of n windowed values into n/2 coefficients and back, from the definition,
+// without scale factors.
+std::vector<double> DirectMdct(const std::vector<double>& x);
+std::vector<double> DirectInverseMdct(const std::vector<double>& coefficients);
+// The sine window over n values: sin((j + 0.5)·π/n).
+double SineWindow(std::int32_t n, std::int32_t j);
+
+// ||a − b|| / ||b||.
+double RelativeError(const ComplexVector& a, const ComplexVector& b);
+double RelativeError(const std::vector<double>& a, const std::vector<double>& b);
+
+void StoreComplex(TZepkin& script, std::int32_t index, const ComplexVector& values);
+ComplexVector LoadComplex(TZepkin& script, std::int32_t index, std::size_t count);
+void StoreValues(TZepkin& script, std::int32_t index, const std::vector<double>& values);
+std::vector<double> LoadValues(TZepkin& script, std::int32_t index, std::size_t count);
