@@ -2,20 +2,31 @@
 
 #include <cstring>
 
-// A complex value as one two-lane vector of doubles (real, imaginary), a vector type of
+// Complex values as vectors of doubles in (real, imaginary) lane pairs, a vector type of
 // GCC and Clang. Each complex addition is then one SSE2 instruction, and a product
 // with a twiddle four, where plain doubles take twice as many; the transforms are
 // bound by exactly that arithmetic. Loads and stores go through memcpy because script
 // memory guarantees only the alignment of a double.
+//
+// Everything here has internal linkage: the transform kernels are compiled once for
+// the baseline instruction set and once for AVX, and the linker must never merge the
+// two copies of a helper.
+namespace {
+
+// One complex value.
 typedef double ComplexPair __attribute__((vector_size(2 * sizeof(double))));
 
-inline ComplexPair LoadPair(const double* cells) {
-  ComplexPair value;
+template <typename Lanes>
+Lanes LoadLanes(const double* cells) {
+  Lanes value;
   std::memcpy(&value, cells, sizeof value);
   return value;
 }
 
-inline void StorePair(double* cells, ComplexPair value) { std::memcpy(cells, &value, sizeof value); }
+template <typename Lanes>
+void StoreLanes(double* cells, Lanes value) {
+  std::memcpy(cells, &value, sizeof value);
+}
 
 // (imaginary, real)
 inline ComplexPair Swapped(ComplexPair value) { return ComplexPair{value[1], value[0]}; }
@@ -23,12 +34,25 @@ inline ComplexPair Swapped(ComplexPair value) { return ComplexPair{value[1], val
 // i·z = (−imaginary, real)
 inline ComplexPair TimesI(ComplexPair value) { return Swapped(value) * ComplexPair{-1.0, 1.0}; }
 
-// z·(c + i·s), the twiddle given as the lane pairs (c, c) and (−s, s).
-inline ComplexPair Rotated(ComplexPair value, ComplexPair cosines, ComplexPair signedSines) {
+#ifdef __AVX__
+// Two consecutive complex values, for the AVX build of the kernels.
+typedef double ComplexQuad __attribute__((vector_size(4 * sizeof(double))));
+
+inline ComplexQuad Swapped(ComplexQuad value) { return ComplexQuad{value[1], value[0], value[3], value[2]}; }
+
+inline ComplexQuad TimesI(ComplexQuad value) { return Swapped(value) * ComplexQuad{-1.0, 1.0, -1.0, 1.0}; }
+#endif
+
+// z·(c + i·s), the twiddle given as the lanes (c, c) and (−s, s) for each value.
+template <typename Lanes>
+Lanes Rotated(Lanes value, Lanes cosines, Lanes signedSines) {
   return value * cosines + Swapped(value) * signedSines;
 }
 
-// z·(c − i·s), with the same lane pairs.
-inline ComplexPair RotatedBack(ComplexPair value, ComplexPair cosines, ComplexPair signedSines) {
+// z·(c − i·s), with the same lanes.
+template <typename Lanes>
+Lanes RotatedBack(Lanes value, Lanes cosines, Lanes signedSines) {
   return value * cosines - Swapped(value) * signedSines;
 }
+
+}  // namespace

@@ -6,7 +6,8 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586476925286766559;
 
-// Size 16 is written out, so that the smallest transform uses correctly rounded values.
+// Size 16 is written out as correctly rounded constants, the values that its
+// straight-line transform uses.
 constexpr double kCosEighthPi = 0.92387953251128675613;
 constexpr double kSinEighthPi = 0.38268343236508977173;
 constexpr double kSqrtHalf = 0.70710678118654752440;

@@ -34,8 +34,8 @@ class SpectralTables final {
   // The smallest element of every cycle of T_n longer than one, in increasing order.
   const std::vector<std::int32_t>& CycleLeaders(std::int32_t n) const { return cycleLeaders_[Log2OfPowerOfTwo(n)]; }
   // The elements of those cycles, cycle after cycle, each starting at its leader and
-  // following T_n. Walking this list reads its indices in sequence, where following
-  // T_n itself would chain every load on the one before.
+  // following T_n, then -1. Walking this list reads its indices in sequence, where
+  // following T_n itself would chain every load on the one before.
   const std::vector<std::int32_t>& CycleWalk(std::int32_t n) const { return cycleWalks_[Log2OfPowerOfTwo(n)]; }
 
  private:
