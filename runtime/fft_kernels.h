@@ -68,7 +68,8 @@ inline void MergeInverse(double* p0, double* p1, double* p2, double* p3, Lanes c
 // MergeInverse for m = 0.
 inline void MergeInverseUntwiddled(double* p0, double* p1, double* p2, double* p3) {
   const ComplexPair a = LoadLanes<ComplexPair>(p3), b = LoadLanes<ComplexPair>(p2);
-  const ComplexPair y0 = LoadLanes<ComplexPair>(p0), y1 = LoadLanes<ComplexPair>(p1), sum = a + b, idifference = TimesI(a - b);
+  const ComplexPair y0 = LoadLanes<ComplexPair>(p0), y1 = LoadLanes<ComplexPair>(p1);
+  const ComplexPair sum = a + b, idifference = TimesI(a - b);
   StoreLanes(p0, y0 + sum);
   StoreLanes(p2, y0 - sum);
   StoreLanes(p1, y1 + idifference);

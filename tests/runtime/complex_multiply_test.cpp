@@ -58,9 +58,9 @@ TEST(ComplexMultiply, ValuesAcrossABlockBoundaryAreMultipliedLikeContiguousOnes)
   const ComplexVector expected = Products(a, b, count);
   const std::int32_t end = CZepkinMemory::kBlockLength;
   SpectralScript script;
-  for (const auto& [destination, source] : {std::pair{end - 10, 0}, std::pair{end - 11, end + 500},
-                                            std::pair{0, end - 9}, std::pair{end - 31, 3 * end - 7},
-                                            std::pair{-21, -200}}) {
+  for (const auto& [destination, source] :
+       {std::pair{end - 10, 0}, std::pair{end - 11, end + 500}, std::pair{0, end - 9}, std::pair{end - 31, 3 * end - 7},
+        std::pair{-21, -200}}) {
     StoreComplex(script, destination, a);
     StoreComplex(script, source, b);
     script.ComplexMultiply(destination, source, count);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -55,7 +54,8 @@ TEST_F(DiagnosticsLog, AMissingLogFileIsCreated) {
 }
 
 TEST_F(DiagnosticsLog, AnUnwritableLocationReturnsZeroWithoutTone) {
-  const std::filesystem::path unreachable = std::filesystem::temp_directory_path() / "quorvantile-no-such-folder" / "zirp.log.txt";
+  const std::filesystem::path unreachable =
+      std::filesystem::temp_directory_path() / "quorvantile-no-such-folder" / "zirp.log.txt";
   EXPECT_EQ(AppendLogTo(unreachable.string().c_str(), "lost", CountingTone), 0);
   EXPECT_EQ(toneCount, 0);
   EXPECT_FALSE(std::filesystem::exists(unreachable));

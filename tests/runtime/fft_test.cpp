@@ -69,7 +69,8 @@ TEST(FftTables, TwiddlesHoldCosineAndSineOfEveryStepBelowAQuarterTurn) {
 TEST(FftTables, PermutationNamesWhereTheTransformLeavesEachBin) {
   const SpectralTables& tables = SharedSpectralTables();
   EXPECT_EQ(tables.Permutation(4), (std::vector<std::int32_t>{0, 3, 1, 2}));  // X0, X2, X3, X1
-  EXPECT_EQ(tables.Permutation(8), (std::vector<std::int32_t>{0, 6, 3, 5, 1, 7, 2, 4}));  // X0, X4, X6, X2, X7, X3, X1, X5
+  // X0, X4, X6, X2, X7, X3, X1, X5
+  EXPECT_EQ(tables.Permutation(8), (std::vector<std::int32_t>{0, 6, 3, 5, 1, 7, 2, 4}));
   for (const std::int32_t n : Sizes(4, 32768)) {
     const std::vector<std::int32_t>& permutation = tables.Permutation(n);
     ASSERT_EQ(permutation.size(), static_cast<std::size_t>(n));
@@ -115,9 +116,11 @@ TEST(Fft, ForwardMatchesTheDirectSumInItsOwnOrderAndAfterReorderingInNaturalOrde
 TEST(Fft, LargeTransformsMatchSampledBinsAndKeepTheEnergyTimesTheSize) {
   for (const std::int32_t n : Sizes(8192, 32768)) {
     const ComplexVector input = RandomComplex(static_cast<std::size_t>(n), static_cast<unsigned>(n));
-    const ComplexVector natural = Transformed(Transformed(input, CZepkinMemory::kFftForward), CZepkinMemory::kFftToNaturalOrder);
+    const ComplexVector natural =
+        Transformed(Transformed(input, CZepkinMemory::kFftForward), CZepkinMemory::kFftToNaturalOrder);
     double sampledError = 0.0, sampledEnergy = 0.0;
-    for (const std::int32_t k : {0, 1, 2, 3, n / 4 - 1, n / 4, n / 2 - 1, n / 2, n / 2 + 7, 3 * n / 4 + 1, n - 2, n - 1}) {
+    for (const std::int32_t k :
+         {0, 1, 2, 3, n / 4 - 1, n / 4, n / 2 - 1, n / 2, n / 2 + 7, 3 * n / 4 + 1, n - 2, n - 1}) {
       const Complex expected = DftBin(input, k);
       sampledError += std::norm(natural[k] - expected);
       sampledEnergy += std::norm(expected);
@@ -158,7 +161,8 @@ TEST(Fft, ForwardThenInverseMultipliesByTheSize) {
 TEST(Fft, SixteenValuesComeBackSixteenTimesLarger) {
   ComplexVector input(16);
   for (std::size_t k = 0; k < input.size(); ++k) input[k] = {k + 1.0, 0.5 - static_cast<double>(k)};
-  const ComplexVector roundTrip = Transformed(Transformed(input, CZepkinMemory::kFftForward), CZepkinMemory::kFftInverse);
+  const ComplexVector roundTrip =
+      Transformed(Transformed(input, CZepkinMemory::kFftForward), CZepkinMemory::kFftInverse);
   for (std::size_t k = 0; k < input.size(); ++k) {
     EXPECT_NEAR(roundTrip[k].real(), 16.0 * input[k].real(), 1e-13) << k;
     EXPECT_NEAR(roundTrip[k].imag(), 16.0 * input[k].imag(), 1e-13) << k;
@@ -177,9 +181,12 @@ TEST(Fft, ImpulseAtOneGivesTheRootsOfUnityInNaturalOrder) {
   for (const std::int32_t n : Sizes(16, 32768)) {
     ComplexVector impulse(static_cast<std::size_t>(n));
     impulse[1] = 1.0;
-    const ComplexVector natural = Transformed(Transformed(impulse, CZepkinMemory::kFftForward), CZepkinMemory::kFftToNaturalOrder);
+    const ComplexVector natural =
+        Transformed(Transformed(impulse, CZepkinMemory::kFftForward), CZepkinMemory::kFftToNaturalOrder);
     double worst = 0.0;
-    for (std::int32_t k = 0; k < n; ++k) worst = std::max(worst, std::abs(natural[k] - std::polar(1.0, -2 * kPi * k / n)));
+    for (std::int32_t k = 0; k < n; ++k) {
+      worst = std::max(worst, std::abs(natural[k] - std::polar(1.0, -2 * kPi * k / n)));
+    }
     EXPECT_LT(worst, kTolerance) << n;
   }
 }

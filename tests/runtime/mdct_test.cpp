@@ -37,8 +37,8 @@ std::vector<double> Scaled(std::vector<double> values, double factor) {
 }
 
 // Runs the builtin on `values` stored at `index` and returns `resultCount` cells.
-std::vector<double> RunMdct(TZepkin& script, const std::vector<double>& values, std::int32_t size,
-                            std::int32_t inverse, std::size_t resultCount, std::int32_t index = 0) {
+std::vector<double> RunMdct(TZepkin& script, const std::vector<double>& values, std::int32_t size, std::int32_t inverse,
+                            std::size_t resultCount, std::int32_t index = 0) {
   StoreValues(script, index, values);
   script.Mdct(index, size, inverse);
   return LoadValues(script, index, resultCount);
@@ -99,13 +99,15 @@ TEST(Mdct, ForwardLeavesTheSecondHalfOfTheCellsAlone) {
   SpectralScript script;
   const std::vector<double> input = RandomValues(256, 7);
   const std::vector<double> result = RunMdct(script, input, 256, 0, 256);
-  EXPECT_EQ(std::vector<double>(result.begin() + 128, result.end()), std::vector<double>(input.begin() + 128, input.end()));
+  EXPECT_EQ(std::vector<double>(result.begin() + 128, result.end()),
+            std::vector<double>(input.begin() + 128, input.end()));
 }
 
 TEST(Mdct, InverseMatchesTheDefinitionWithItsScaleAndWindow) {
   SpectralScript script;
   for (const std::int32_t n : MdctSizes()) {
-    const std::vector<double> coefficients = RandomValues(static_cast<std::size_t>(n / 2), static_cast<unsigned>(n + 1));
+    const std::vector<double> coefficients =
+        RandomValues(static_cast<std::size_t>(n / 2), static_cast<unsigned>(n + 1));
     const std::vector<double> expected = Scaled(Windowed(DirectInverseMdct(coefficients)), InverseScale(n));
     EXPECT_LT(RelativeError(RunMdct(script, coefficients, n, 1, n), expected), kTolerance) << n;
   }
@@ -155,7 +157,8 @@ TEST(Mdct, TransformsAcrossABlockBoundaryEqualThoseOnContiguousCells) {
     const std::vector<double> input = RandomValues(static_cast<std::size_t>(n), static_cast<unsigned>(n + 3));
     for (const std::int32_t inverse : {0, 1}) {
       const std::vector<double> expected = RunMdct(contiguous, input, n, inverse, n);
-      for (const std::int32_t index : {CZepkinMemory::kBlockLength - n / 4, CZepkinMemory::kBlockLength - 3 * n / 4, -1}) {
+      for (const std::int32_t index :
+           {CZepkinMemory::kBlockLength - n / 4, CZepkinMemory::kBlockLength - 3 * n / 4, -1}) {
         EXPECT_EQ(RunMdct(crossing, input, n, inverse, n, index), expected) << n << " " << inverse << " " << index;
       }
     }
