@@ -20,22 +20,6 @@ std::vector<std::int32_t> MdctSizes() {
   return sizes;
 }
 
-// The fast algorithm scales the forward transform by 4/n; size 32 scales the inverse.
-double ForwardScale(std::int32_t n) { return n > 32 ? 4.0 / n : 1.0; }
-double InverseScale(std::int32_t n) { return n > 32 ? 1.0 : 4.0 / n; }
-
-std::vector<double> Windowed(const std::vector<double>& values) {
-  const auto n = static_cast<std::int32_t>(values.size());
-  std::vector<double> windowed(values);
-  for (std::int32_t j = 0; j < n; ++j) windowed[j] *= SineWindow(n, j);
-  return windowed;
-}
-
-std::vector<double> Scaled(std::vector<double> values, double factor) {
-  for (double& value : values) value *= factor;
-  return values;
-}
-
 // Runs the builtin on `values` stored at `index` and returns `resultCount` cells.
 std::vector<double> RunMdct(TZepkin& script, const std::vector<double>& values, std::int32_t size, std::int32_t inverse,
                             std::size_t resultCount, std::int32_t index = 0) {
@@ -90,7 +74,7 @@ TEST(Mdct, ForwardMatchesTheDefinitionWithItsScale) {
   SpectralScript script;
   for (const std::int32_t n : MdctSizes()) {
     const std::vector<double> input = RandomValues(static_cast<std::size_t>(n), static_cast<unsigned>(n));
-    const std::vector<double> expected = Scaled(DirectMdct(Windowed(input)), ForwardScale(n));
+    const std::vector<double> expected = Scaled(DirectMdct(Windowed(input)), MdctForwardScale(n));
     EXPECT_LT(RelativeError(RunMdct(script, input, n, 0, n / 2), expected), kTolerance) << n;
   }
 }
@@ -108,7 +92,7 @@ TEST(Mdct, InverseMatchesTheDefinitionWithItsScaleAndWindow) {
   for (const std::int32_t n : MdctSizes()) {
     const std::vector<double> coefficients =
         RandomValues(static_cast<std::size_t>(n / 2), static_cast<unsigned>(n + 1));
-    const std::vector<double> expected = Scaled(Windowed(DirectInverseMdct(coefficients)), InverseScale(n));
+    const std::vector<double> expected = Scaled(Windowed(DirectInverseMdct(coefficients)), MdctInverseScale(n));
     EXPECT_LT(RelativeError(RunMdct(script, coefficients, n, 1, n), expected), kTolerance) << n;
   }
 }

@@ -64,6 +64,22 @@ ComplexVector DirectDft(const ComplexVector& x, int sign) {
 
 double SineWindow(std::int32_t n, std::int32_t j) { return std::sin((j + 0.5) * kPi / n); }
 
+std::vector<double> Windowed(const std::vector<double>& values) {
+  const auto n = static_cast<std::int32_t>(values.size());
+  std::vector<double> windowed(values);
+  for (std::int32_t j = 0; j < n; ++j) windowed[j] *= SineWindow(n, j);
+  return windowed;
+}
+
+double MdctForwardScale(std::int32_t n) { return n > 32 ? 4.0 / n : 1.0; }
+
+double MdctInverseScale(std::int32_t n) { return n > 32 ? 1.0 : 4.0 / n; }
+
+std::vector<double> Scaled(std::vector<double> values, double factor) {
+  for (double& value : values) value *= factor;
+  return values;
+}
+
 std::vector<double> DirectMdct(const std::vector<double>& x) {
   const auto n = static_cast<std::int64_t>(x.size());
   const std::vector<double> kernel = KernelTable(n);

@@ -29,6 +29,13 @@ std::vector<double> DirectMdct(const std::vector<double>& x);
 std::vector<double> DirectInverseMdct(const std::vector<double>& coefficients);
 // The sine window over n values: sin((j + 0.5)·π/n).
 double SineWindow(std::int32_t n, std::int32_t j);
+// The values, each multiplied by its sine window value.
+std::vector<double> Windowed(const std::vector<double>& values);
+// The builtin's scale factors: the fast algorithm scales the forward transform by 4/n,
+// size 32 the inverse.
+double MdctForwardScale(std::int32_t n);
+double MdctInverseScale(std::int32_t n);
+std::vector<double> Scaled(std::vector<double> values, double factor);
 
 // ||a − b|| / ||b||.
 double RelativeError(const ComplexVector& a, const ComplexVector& b);

@@ -4,7 +4,6 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/mdct_lookup.h"
 #include "runtime/spectral_tables.h"
 #include "spectral_reference.h"
 
@@ -44,18 +43,20 @@ TEST(SpectralThreads, RuntimesCreatedOnTwoThreadsAtOnceShareOneSetOfTables) {
   EXPECT_LT(RelativeError(results[0], DirectDft(input)), 1e-12);
 }
 
+// The cells cross a block boundary, so each object works in its own workspace as well.
 TEST(SpectralThreads, FirstMdctsOfASizeOnTwoThreadsAtOnceBuildOneLookup) {
   for (const std::int32_t n : {32, 256, 4096}) {
     const std::vector<double> input = RandomValues(static_cast<std::size_t>(n), static_cast<unsigned>(n));
+    const std::int32_t index = CZepkinMemory::kBlockLength - n / 2;
     std::vector<std::vector<double>> results(2);
     SpectralScript scripts[2];
     RaceTwo([&](int thread) {
-      StoreValues(scripts[thread], 0, input);
-      scripts[thread].Mdct(0, n, 0);
-      results[thread] = LoadValues(scripts[thread], 0, static_cast<std::size_t>(n / 2));
+      StoreValues(scripts[thread], index, input);
+      scripts[thread].Mdct(index, n, 0);
+      results[thread] = LoadValues(scripts[thread], index, static_cast<std::size_t>(n / 2));
     });
     EXPECT_EQ(results[0], results[1]) << n;
-    EXPECT_EQ(&SharedMdctLookup(n), &SharedMdctLookup(n));
+    EXPECT_LT(RelativeError(results[0], Scaled(DirectMdct(Windowed(input)), MdctForwardScale(n))), 1e-12) << n;
   }
 }
 
