@@ -27,25 +27,25 @@ bool AvxAvailable() {
 }  // namespace
 
 void FftForward(double* data, std::int32_t n) {
-  const SpectralTables& tables = SharedSpectralTables();
+  const double* const* twiddles = SharedSpectralTables().TwiddlesByLog2();
 #ifdef QUORVANTILE_FFT_AVX
   if (AvxAvailable()) {
-    FftForwardAvx(data, Log2OfPowerOfTwo(n), tables);
+    FftForwardAvx(data, Log2OfPowerOfTwo(n), twiddles);
     return;
   }
 #endif
-  ForwardRecursive(data, Log2OfPowerOfTwo(n), tables);
+  ForwardRecursive(data, Log2OfPowerOfTwo(n), twiddles);
 }
 
 void FftInverse(double* data, std::int32_t n) {
-  const SpectralTables& tables = SharedSpectralTables();
+  const double* const* twiddles = SharedSpectralTables().TwiddlesByLog2();
 #ifdef QUORVANTILE_FFT_AVX
   if (AvxAvailable()) {
-    FftInverseAvx(data, Log2OfPowerOfTwo(n), tables);
+    FftInverseAvx(data, Log2OfPowerOfTwo(n), twiddles);
     return;
   }
 #endif
-  InverseRecursive(data, Log2OfPowerOfTwo(n), tables);
+  InverseRecursive(data, Log2OfPowerOfTwo(n), twiddles);
 }
 
 // Each cycle of T_n, listed from its leader, is rotated by one step: the new element

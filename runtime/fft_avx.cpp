@@ -2,6 +2,6 @@
 
 #include "runtime/fft_kernels.h"
 
-void FftForwardAvx(double* data, int log2, const SpectralTables& tables) { ForwardRecursive(data, log2, tables); }
+void FftForwardAvx(double* data, int log2, const double* const* twiddles) { ForwardRecursive(data, log2, twiddles); }
 
-void FftInverseAvx(double* data, int log2, const SpectralTables& tables) { InverseRecursive(data, log2, tables); }
+void FftInverseAvx(double* data, int log2, const double* const* twiddles) { InverseRecursive(data, log2, twiddles); }

@@ -3,12 +3,13 @@
 #include <cstdint>
 
 #include "runtime/complex_pair.h"
-#include "runtime/spectral_tables.h"
 
 // The transform kernels. This header is compiled once for the baseline instruction set
 // (fft.cpp) and, where the toolchain allows, once more for AVX (fft_avx.cpp), where
 // its vectors use the three-operand encoding and the stages take two elements at a
-// time. Hence internal linkage for everything: each copy keeps its own code.
+// time. Hence internal linkage for everything: each copy keeps its own code. For the
+// same reason it includes no header with inline functions of external linkage; the
+// twiddle tables come as plain pointers, indexed by log2 of the size.
 
 namespace {
 
@@ -176,7 +177,7 @@ void InverseStage(double* a, std::int32_t quarter, const double* twiddles) {
   RunStage(a, quarter, twiddles, [](auto... arguments) { MergeInverse(arguments...); });
 }
 
-void ForwardRecursive(double* a, int log2, const SpectralTables& tables) {
+void ForwardRecursive(double* a, int log2, const double* const* twiddles) {
   if (log2 == 4) {
     Forward16(a);
     return;
@@ -186,13 +187,13 @@ void ForwardRecursive(double* a, int log2, const SpectralTables& tables) {
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);  // n/4 complex values, in doubles
-  ForwardStage(a, quarter, tables.TwiddlesOfLog2(log2));
-  ForwardRecursive(a, log2 - 1, tables);
-  ForwardRecursive(a + 2 * quarter, log2 - 2, tables);
-  ForwardRecursive(a + 3 * quarter, log2 - 2, tables);
+  ForwardStage(a, quarter, twiddles[log2]);
+  ForwardRecursive(a, log2 - 1, twiddles);
+  ForwardRecursive(a + 2 * quarter, log2 - 2, twiddles);
+  ForwardRecursive(a + 3 * quarter, log2 - 2, twiddles);
 }
 
-void InverseRecursive(double* a, int log2, const SpectralTables& tables) {
+void InverseRecursive(double* a, int log2, const double* const* twiddles) {
   if (log2 == 4) {
     Inverse16(a);
     return;
@@ -202,10 +203,10 @@ void InverseRecursive(double* a, int log2, const SpectralTables& tables) {
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);
-  InverseRecursive(a, log2 - 1, tables);
-  InverseRecursive(a + 2 * quarter, log2 - 2, tables);
-  InverseRecursive(a + 3 * quarter, log2 - 2, tables);
-  InverseStage(a, quarter, tables.TwiddlesOfLog2(log2));
+  InverseRecursive(a, log2 - 1, twiddles);
+  InverseRecursive(a + 2 * quarter, log2 - 2, twiddles);
+  InverseRecursive(a + 3 * quarter, log2 - 2, twiddles);
+  InverseStage(a, quarter, twiddles[log2]);
 }
 
 }  // namespace

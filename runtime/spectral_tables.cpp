@@ -83,6 +83,7 @@ int Log2OfPowerOfTwo(std::int32_t n) {
 SpectralTables::SpectralTables() {
   twiddles_[kFftMinLog2] = TwiddlesOfSize16();
   for (int log2 = kFftMinLog2 + 1; log2 <= kFftMaxLog2; ++log2) twiddles_[log2] = ComputedTwiddles(1 << log2);
+  for (int log2 = kFftMinLog2; log2 <= kFftMaxLog2; ++log2) twiddleData_[log2] = twiddles_[log2].data();
 
   std::array<std::vector<std::int32_t>, kFftMaxLog2 + 1> rules;
   rules[0] = {0};

@@ -26,8 +26,8 @@ class SpectralTables final {
   // the twiddle as the two lane pairs that the transform multiplies with. n a power of
   // two, 16 … 32768.
   const std::vector<double>& Twiddles(std::int32_t n) const { return twiddles_[Log2OfPowerOfTwo(n)]; }
-  // The same, by log2(n), for the transform's inner loops.
-  const double* TwiddlesOfLog2(int log2) const { return twiddles_[log2].data(); }
+  // The tables' data by log2(n), as the transform kernels take them.
+  const double* const* TwiddlesByLog2() const { return twiddleData_.data(); }
   // T_n: natural-order element k lives at element T_n[k] of the transform's own order.
   // n a power of two, 4 … 32768.
   const std::vector<std::int32_t>& Permutation(std::int32_t n) const { return permutations_[Log2OfPowerOfTwo(n)]; }
@@ -43,6 +43,7 @@ class SpectralTables final {
   using ByLog2Int = std::array<std::vector<std::int32_t>, kFftMaxLog2 + 1>;
 
   ByLog2Double twiddles_;
+  std::array<const double*, kFftMaxLog2 + 1> twiddleData_{};
   ByLog2Int permutations_;
   ByLog2Int cycleLeaders_;
   ByLog2Int cycleWalks_;
