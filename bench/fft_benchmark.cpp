@@ -88,12 +88,14 @@ void Configure(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(Zepkin)->Apply(Configure);
 BENCHMARK(Fftw)->Apply(Configure);
 
-// Unless the command line says otherwise: several repetitions in random order, so that
-// a burst of other work on the machine does not fall on one side of the comparison only.
+// Unless the command line says otherwise: many short repetitions in random order, so
+// that a burst of other work on the machine neither falls on one side of the comparison
+// only nor spoils every repetition of a benchmark.
 std::vector<char*> WithDefaultArguments(int argc, char** argv) {
-  static char repetitions[] = "--benchmark_repetitions=5";
+  static char repetitions[] = "--benchmark_repetitions=10";
+  static char minimumTime[] = "--benchmark_min_time=0.2";
   static char interleaving[] = "--benchmark_enable_random_interleaving=true";
-  std::vector<char*> arguments{argv[0], repetitions, interleaving};
+  std::vector<char*> arguments{argv[0], repetitions, minimumTime, interleaving};
   arguments.insert(arguments.end(), argv + 1, argv + argc);
   return arguments;
 }
