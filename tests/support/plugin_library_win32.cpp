@@ -11,7 +11,10 @@ PluginLibrary::~PluginLibrary() {
 }
 
 PluginEntryPoint PluginLibrary::entryPoint(const char* name) const {
-  return handle_ ? reinterpret_cast<PluginEntryPoint>(GetProcAddress(static_cast<HMODULE>(handle_), name)) : nullptr;
+  if (!handle_) return nullptr;
+  // Through a plain function pointer type: the exports have their own signature, not FARPROC's.
+  const auto address = reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+  return reinterpret_cast<PluginEntryPoint>(address);
 }
 
 std::string ExecutableDirectory() {

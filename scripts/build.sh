@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The main job: installs what is needed, builds the 32-bit Windows plug-in and shows
+# where it is and what it exports.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$QUORVANTILE_ROOT"
+
+"$QUORVANTILE_ROOT/scripts/install-dependencies.sh"
+
+log "building the 32-bit Windows plug-in"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target quorvantile_plugin
+
+plugin="$QUORVANTILE_ROOT/build/win32/bin/Veltronika_Quorvantile.dll"
+log "plug-in: $plugin"
+i686-w64-mingw32-objdump -p "$plugin" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'
+echo "needs only:"
+i686-w64-mingw32-objdump -p "$plugin" | sed -n 's/^\s*DLL Name: /  /p'

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# 32-bit Wine needs the kernel to run 32-bit x86 programs. Kernels built without
+# IA-32 emulation cannot; there the programs run under qemu's user-mode emulator,
+# registered for 32-bit x86 executables with binfmt_misc. Debian 12's own qemu 7.2
+# crashes under Wine, so the emulator comes from bookworm-backports.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+runs_i386() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+
+runs_i386 && exit 0
+
+log "this kernel cannot run 32-bit x86 programs: registering qemu-i386 for them"
+if ! command -v qemu-i386-static >/dev/null || ! qemu-i386-static --version | grep -q 'version [1-9][0-9]'; then
+  backports=/etc/apt/sources.list.d/quorvantile-backports.list
+  [ -f "$backports" ] || echo 'deb http://deb.debian.org/debian bookworm-backports main' | as_root tee "$backports" >/dev/null
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -t bookworm-backports \
+    qemu-user-static
+fi
+
+[ -e /proc/sys/fs/binfmt_misc/register ] || as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+  magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+  mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+  printf ':qemu-i386:M::%s:%s:/usr/bin/qemu-i386-static:F' "$magic" "$mask" |
+    as_root tee /proc/sys/fs/binfmt_misc/register >/dev/null
+fi
+
+runs_i386 || { echo "32-bit x86 programs still cannot run here" >&2; exit 1; }

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian 12 machine: the native
+# toolchain with GoogleTest and Google Benchmark, MinGW-w64 for the Windows DLL, and
+# Wine to run the Windows tests. Safe to run again.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+packages=(cmake ninja-build g++ googletest libbenchmark-dev binutils-mingw-w64-i686 g++-mingw-w64-i686-posix
+  libfftw3-dev wine wine32:i386 wine64)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  log "installing ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+"$QUORVANTILE_ROOT/scripts/enable-i386-execution.sh"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test: the native suite,
+# then the 32-bit Windows suite under Wine.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$QUORVANTILE_ROOT"
+
+"$QUORVANTILE_ROOT/scripts/install-dependencies.sh"
+
+log "native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native -j 2
+
+log "32-bit Windows build and tests under Wine"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+trap '"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" stop' EXIT
+"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" start
+windows_tests=(--preset win32 -j 2)
+if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+  # 32-bit Wine on qemu's user-mode emulator crashes when a program starts a thread.
+  echo "32-bit programs run under qemu here: the tests that start threads run natively only"
+  windows_tests+=(--label-exclude needs-threads)
+fi
+ctest "${windows_tests[@]}"
