@@ -1,4 +1,5 @@
 #include <cstring>
+#include <vector>
 
 #include "runtime/zepkin.h"
 
@@ -15,14 +16,18 @@ std::int32_t TZepkin::WriteChunk(void** data, bool /*isPreset*/) {
 }
 
 std::int32_t TZepkin::ReadChunk(const void* data, std::int32_t byteSize, bool /*isPreset*/) {
+  // Copied before the stream is closed: a host may hand back the very memory that the
+  // last WriteChunk gave it, which closing the stream would overwrite.
+  std::vector<float> values;
+  if (data && byteSize >= static_cast<std::int32_t>(sizeof(float))) {
+    values.resize(static_cast<std::size_t>(byteSize) / sizeof(float));
+    std::memcpy(values.data(), data, values.size() * sizeof(float));
+  }
   FileHandle& stream = fileHandles[kChunkStream];
   CloseHandle(stream);
   stream.mode = kFileReading;
   stream.position = 0;
-  if (data && byteSize >= static_cast<std::int32_t>(sizeof(float))) {
-    stream.values.resize(static_cast<std::size_t>(byteSize) / sizeof(float));
-    std::memcpy(stream.values.data(), data, stream.values.size() * sizeof(float));
-  }
+  stream.values = std::move(values);
   if (stream.values.empty()) return byteSize;
   stream.position = 1;
   if (stream.values[0] != kChunkMarker) return byteSize;  // a NaN is no marker either

@@ -106,6 +106,16 @@ TEST_F(Parameters, SettingsSurviveASaveAndRestoreRoundTrip) {
   EXPECT_EQ(restored.text(effGetParamDisplay, 1), "4.70");
 }
 
+TEST_F(Parameters, AnInstanceRestoresFromTheChunkMemoryItHandedOut) {
+  instance.start();
+  instance.setParameter(0, 0.42f);
+  void* data = nullptr;
+  const VstIntPtr size = instance.dispatch(effGetChunk, 0, 0, &data);
+  instance.setParameter(0, 0.9f);
+  EXPECT_EQ(instance.dispatch(effSetChunk, 0, size, data), size);
+  EXPECT_EQ(instance.text(effGetParamDisplay, 0), "0.42");
+}
+
 TEST_F(Parameters, ChunksWithoutTheMarkerChangeNothing) {
   instance.start();
   instance.setParameter(0, 0.3f);

@@ -105,6 +105,16 @@ TEST(ChunkStream, TrailingBytesAreIgnored) {
   EXPECT_EQ(script.variables, (std::vector<double>{3.0, 0.0}));
 }
 
+TEST(ChunkStream, RestoringFromTheMemoryOfTheLastWrittenChunkRestoresIt) {
+  Saver script(2);
+  script.variables = {0.5, 6.0};
+  void* data = nullptr;
+  const std::int32_t size = script.WriteChunk(&data, false);
+  script.variables = {0.0, 0.0};
+  EXPECT_EQ(script.ReadChunk(data, size, false), size);
+  EXPECT_EQ(script.variables, (std::vector<double>{0.5, 6.0}));
+}
+
 TEST(ChunkStream, ValuesRoundTripAtSinglePrecision) {
   Saver writer(1);
   writer.variables = {0.1};
