@@ -12,7 +12,7 @@ constexpr double kSampleRate = 44100.0;
 class Audio : public ::testing::Test {
  protected:
   Audio() : instance(create()) {}
-  AEffect* create() { return host.create(BuiltPlugin().entryPoint("VSTPluginMain")); }
+  AEffect* create() { return host.createBuiltPlugin(); }
 
   TestHost host;
   PluginInstance instance;

@@ -10,7 +10,7 @@ namespace {
 
 class Dispatcher : public ::testing::Test {
  protected:
-  Dispatcher() : instance(host.create(BuiltPlugin().entryPoint("VSTPluginMain"))) {}
+  Dispatcher() : instance(host.createBuiltPlugin()) {}
 
   VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                      float opt = 0.0f) {

@@ -24,7 +24,7 @@ TEST(PluginEntry, EveryEntryPointCreatesAWorkingInstance) {
 
 TEST(PluginEntry, CreationAsksTheHostForItsVersionWithoutARecord) {
   TestHost host;
-  PluginInstance instance(host.create(BuiltPlugin().entryPoint("VSTPluginMain")));
+  PluginInstance instance(host.createBuiltPlugin());
   const std::vector<HostCall> calls = host.calls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front().opcode, audioMasterVersion);
@@ -34,7 +34,7 @@ TEST(PluginEntry, CreationAsksTheHostForItsVersionWithoutARecord) {
 TEST(PluginEntry, HostAnsweringVersionZeroGetsNoInstance) {
   TestHost host;
   host.versionAnswer = 0;
-  EXPECT_EQ(host.create(BuiltPlugin().entryPoint("VSTPluginMain")), nullptr);
+  EXPECT_EQ(host.createBuiltPlugin(), nullptr);
   EXPECT_EQ(host.create(BuiltPlugin().entryPoint("MAIN")), nullptr);
 }
 
@@ -45,7 +45,7 @@ TEST(PluginEntry, NullHostCallbackGetsNoInstance) {
 
 TEST(PluginEntry, RecordDescribesAStereoChunkEffectWithoutEditor) {
   TestHost host;
-  PluginInstance instance(host.create(BuiltPlugin().entryPoint("VSTPluginMain")));
+  PluginInstance instance(host.createBuiltPlugin());
   const AEffect& record = *instance.effect();
   EXPECT_EQ(record.magic, 0x56737450);
   EXPECT_EQ(record.flags, 0x1030);  // replacing, program chunks, double replacing; no editor
@@ -75,8 +75,8 @@ TEST(PluginEntry, RecordDescribesAStereoChunkEffectWithoutEditor) {
 
 TEST(PluginEntry, EachCallMakesAnIndependentInstance) {
   TestHost host;
-  PluginInstance first(host.create(BuiltPlugin().entryPoint("VSTPluginMain")));
-  PluginInstance second(host.create(BuiltPlugin().entryPoint("VSTPluginMain")));
+  PluginInstance first(host.createBuiltPlugin());
+  PluginInstance second(host.createBuiltPlugin());
   ASSERT_NE(first.effect(), second.effect());
   first.setParameter(0, 0.25f);
   EXPECT_FLOAT_EQ(first.parameter(0), 0.25f);

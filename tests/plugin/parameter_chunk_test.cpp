@@ -17,7 +17,7 @@ std::vector<unsigned char> FloatBytes(std::initializer_list<float> values) {
 class Parameters : public ::testing::Test {
  protected:
   Parameters() : instance(create()) {}
-  AEffect* create() { return host.create(BuiltPlugin().entryPoint("VSTPluginMain")); }
+  AEffect* create() { return host.createBuiltPlugin(); }
 
   TestHost host;
   PluginInstance instance;

@@ -40,6 +40,8 @@ AEffect* TestHost::create(const std::function<AEffect*(audioMasterCallback)>& en
   return effect;
 }
 
+AEffect* TestHost::createBuiltPlugin() { return create(BuiltPlugin().entryPoint("VSTPluginMain")); }
+
 VstIntPtr VSTCALLBACK TestHost::Callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
                                         void* ptr, float opt) {
   TestHost* host = HostFor(effect);

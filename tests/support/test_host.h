@@ -31,6 +31,8 @@ class TestHost {
   // Creates an instance through the given entry point (or any function that takes
   // the host callback and answers a record) with this host's callback.
   AEffect* create(const std::function<AEffect*(audioMasterCallback)>& entry);
+  // An instance of the built plug-in, through its VSTPluginMain.
+  AEffect* createBuiltPlugin();
 
   std::vector<HostCall> calls() const;
   std::size_t countOf(VstInt32 opcode) const;
