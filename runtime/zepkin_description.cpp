@@ -5,19 +5,19 @@
 
 #include "runtime/path_text.h"
 
-bool CZepkinDescription::AddSlider(const SliderSpec& spec) {
-  if (spec.number < 0 || spec.number >= kSliderValueCount) return false;
-  sliderValues[static_cast<std::size_t>(spec.number)] = spec.defaultValue;
+bool CZepkinDescription::AddSlider(const SliderDeclaration& declared) {
+  if (declared.number < 0 || declared.number >= kSliderValueCount) return false;
+  sliderValues[static_cast<std::size_t>(declared.number)] = declared.defaultValue;
 
   SliderDefinition slider;
-  slider.sliderNumber = spec.number;
-  slider.defaultValue = spec.defaultValue;
-  slider.minimum = spec.minimum;
-  slider.maximum = spec.maximum;
-  slider.step = spec.step;
-  slider.fileFolder = spec.fileFolder ? spec.fileFolder : "";
-  slider.unitLabel = spec.unitLabel ? spec.unitLabel : "";
-  slider.displayName = spec.displayName ? spec.displayName : "";
+  slider.sliderNumber = declared.number;
+  slider.defaultValue = declared.defaultValue;
+  slider.minimum = declared.minimum;
+  slider.maximum = declared.maximum;
+  slider.step = declared.step;
+  slider.fileFolder = declared.fileFolder ? declared.fileFolder : "";
+  slider.unitLabel = declared.unitLabel ? declared.unitLabel : "";
+  slider.displayName = declared.displayName ? declared.displayName : "";
   sliders.push_back(std::move(slider));
 
   SliderDefinition& added = sliders.back();

@@ -10,7 +10,7 @@
 // Identity and slider definitions, filled by a translated script's constructor.
 class CZepkinDescription : public CZepkinSamples {
  public:
-  struct SliderSpec {
+  struct SliderDeclaration {
     std::int32_t number;
     double defaultValue;
     double minimum;
@@ -24,7 +24,7 @@ class CZepkinDescription : public CZepkinSamples {
   // Stores the default as the slider's value and appends its definition; a slider
   // with a file folder becomes a list of that folder's files. A number outside the
   // slider value array is refused (returns false, adds nothing).
-  bool AddSlider(const SliderSpec& spec);
+  bool AddSlider(const SliderDeclaration& declared);
 
   std::vector<SliderDefinition> sliders;
   std::string effectName;
