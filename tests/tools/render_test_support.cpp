@@ -1,0 +1,63 @@
+#include "tests/tools/render_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tools/render/render.h"
+
+ScratchFolder::ScratchFolder(const std::string& name)
+    : path_((std::filesystem::current_path() / "render-tool-files" / name).string()) {
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ScratchFolder::file(const std::string& name) const {
+  return (std::filesystem::path(path_) / name).string();
+}
+
+std::string CurrentTestName() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return std::string(test->test_suite_name()) + "." + test->name();
+}
+
+void WriteFloatWav(const std::string& path, int channels, double sampleRate, const std::vector<double>& interleaved) {
+  const auto frames = interleaved.size() / static_cast<std::size_t>(channels);
+  const auto writer =
+      CreateAudioWriter(path, {channels, sampleRate, static_cast<std::int64_t>(frames), FloatWavFormat()});
+  writer->write(interleaved.data(), frames);
+  writer->finish();
+}
+
+Audio ReadAudio(const std::string& path) {
+  const auto reader = OpenAudioReader(path);
+  Audio audio{reader->info(), {}};
+  audio.samples.resize(static_cast<std::size_t>(audio.info.frames) * static_cast<std::size_t>(audio.info.channels));
+  const std::size_t frames = reader->read(audio.samples.data(), static_cast<std::size_t>(audio.info.frames));
+  audio.samples.resize(frames * static_cast<std::size_t>(audio.info.channels));
+  return audio;
+}
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+  std::ostringstream out, err;
+  const int status = RunRender(arguments, Console{out, err, false});
+  return {status, out.str(), err.str()};
+}
+
+std::size_t LineCount(const std::string& text) {
+  std::size_t lines = 0;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) ++lines;
+  return lines;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/audio/audio_file.h"
+
+// A folder of its own for one test's files, emptied when it is made and removed when
+// it goes, below the folder the test runs in.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name);
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string file(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// The scratch folder named after the running test.
+std::string CurrentTestName();
+
+struct Audio {
+  AudioFileInfo info;
+  std::vector<double> samples;  // interleaved
+  double at(std::size_t frame, int channel) const {
+    return samples[frame * static_cast<std::size_t>(info.channels) + static_cast<std::size_t>(channel)];
+  }
+};
+
+void WriteFloatWav(const std::string& path, int channels, double sampleRate, const std::vector<double>& interleaved);
+Audio ReadAudio(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+bool FileExists(const std::string& path);
+
+// vst-render as its main runs it, in this process.
+struct ToolRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+ToolRun RunTool(const std::vector<std::string>& arguments);
+
+// Lines of a text, the last one counted even without its line break.
+std::size_t LineCount(const std::string& text);

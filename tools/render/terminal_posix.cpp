@@ -1,0 +1,5 @@
+#include <unistd.h>
+
+#include "tools/render/progress_bar.h"
+
+bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }

@@ -1,0 +1,7 @@
+#include <io.h>
+
+#include <cstdio>
+
+#include "tools/render/progress_bar.h"
+
+bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }

@@ -1,0 +1,57 @@
+#include <windows.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "tools/vst_host/plugin_module.h"
+
+namespace {
+
+std::string SystemMessage(DWORD code) {
+  // The most common failure: a DLL for the other processor width, or no DLL at all.
+  if (code == ERROR_BAD_EXE_FORMAT) {
+    return sizeof(void*) == 8 ? "not a 64-bit Windows library (a 32-bit plug-in needs the 32-bit vst-render)"
+                              : "not a 32-bit Windows library (a 64-bit plug-in needs the 64-bit vst-render)";
+  }
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+      reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = length ? std::string(text, length) : "system error " + std::to_string(code);
+  LocalFree(text);
+  // System messages end in a line break (and often a full stop); the tool's errors are one line.
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == '.')) {
+    message.pop_back();
+  }
+  return message;
+}
+
+void* Load(const std::string& path) {
+  if (!std::filesystem::exists(path)) throw std::runtime_error("cannot load the plug-in " + path + ": no such file");
+  // No message box for a library that fails to load: the reason goes to the console.
+  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  HMODULE module = LoadLibraryA(path.c_str());
+  const DWORD error = GetLastError();
+  SetErrorMode(previousMode);
+  if (!module) throw std::runtime_error("cannot load the plug-in " + path + ": " + SystemMessage(error));
+  return module;
+}
+
+}  // namespace
+
+PluginModule::PluginModule(const std::string& path) : path_(path), handle_(Load(path)) {}
+
+PluginModule::~PluginModule() { FreeLibrary(static_cast<HMODULE>(handle_)); }
+
+VstEntryPoint PluginModule::exported(const char* name) const {
+  // Through a plain function pointer type: the exports have their own signature, not FARPROC's.
+  const auto address = reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+  return reinterpret_cast<VstEntryPoint>(address);
+}
+
+std::string ExecutableDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string executable(path, length);
+  return executable.substr(0, executable.find_last_of("\\/") + 1);
+}

@@ -1,0 +1,82 @@
+#include "tools/vst_host/render_host.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Values of the interface that our declarations leave out because the plug-in never
+// needs them: the process level a host reports, and its language.
+constexpr VstIntPtr kVstProcessLevelOffline = 4;
+constexpr VstIntPtr kVstLangEnglish = 1;
+constexpr double kTempo = 120.0;
+constexpr char kHostName[] = "vst-render";
+
+std::atomic<RenderHost*> activeHost{nullptr};
+
+VstIntPtr CopyText(void* ptr, const char* text, std::size_t capacity) {
+  if (!ptr) return 0;
+  std::strncpy(static_cast<char*>(ptr), text, capacity - 1);
+  static_cast<char*>(ptr)[capacity - 1] = 0;
+  return 1;
+}
+
+// Of the capabilities a plug-in may ask about by name, this host has one: it supplies
+// time information.
+VstIntPtr CanDo(const void* ptr) {
+  return ptr && std::strcmp(static_cast<const char*>(ptr), "sendVstTimeInfo") == 0 ? 1 : 0;
+}
+
+}  // namespace
+
+RenderHost::RenderHost(double sampleRate, VstInt32 blockSize) : blockSize_(blockSize) {
+  timeInfo_.sampleRate = sampleRate;
+  timeInfo_.tempo = kTempo;
+  timeInfo_.timeSigNumerator = 4;
+  timeInfo_.timeSigDenominator = 4;
+  timeInfo_.flags = kVstTransportPlaying | kVstPpqPosValid | kVstTempoValid | kVstBarsValid | kVstTimeSigValid;
+  activeHost = this;
+}
+
+RenderHost::~RenderHost() { activeHost = nullptr; }
+
+void RenderHost::setPosition(std::int64_t frame) {
+  timeInfo_.samplePos = static_cast<double>(frame);
+  const double beats = timeInfo_.samplePos / timeInfo_.sampleRate * kTempo / 60.0;
+  timeInfo_.ppqPos = beats;
+  timeInfo_.barStartPos = beats - std::fmod(beats, 4.0);
+}
+
+VstIntPtr VSTCALLBACK RenderHost::Callback(AEffect* /*effect*/, VstInt32 opcode, VstInt32 /*index*/,
+                                          VstIntPtr /*value*/, void* ptr, float /*opt*/) {
+  RenderHost* host = activeHost;
+  return host ? host->answer(opcode, ptr) : 0;
+}
+
+VstIntPtr RenderHost::answer(VstInt32 opcode, void* ptr) {
+  switch (opcode) {
+    case audioMasterVersion:
+      return kVstVersion;
+    case audioMasterGetTime:
+      return reinterpret_cast<VstIntPtr>(&timeInfo_);
+    case audioMasterGetSampleRate:
+      return static_cast<VstIntPtr>(timeInfo_.sampleRate);
+    case audioMasterGetBlockSize:
+      return blockSize_;
+    case audioMasterGetCurrentProcessLevel:
+      return kVstProcessLevelOffline;
+    case audioMasterGetLanguage:
+      return kVstLangEnglish;
+    case audioMasterGetVendorString:
+      return CopyText(ptr, kHostName, kVstMaxVendorStrLen);
+    case audioMasterGetProductString:
+      return CopyText(ptr, kHostName, kVstMaxProductStrLen);
+    case audioMasterGetVendorVersion:
+      return 1;
+    case audioMasterCanDo:
+      return CanDo(ptr);
+    default:
+      return 0;
+  }
+}
