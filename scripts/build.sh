@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: installs what is needed, builds the 32-bit Windows plug-in and shows
-# where it is and what it exports.
+# The main job: installs what is needed, builds the 32-bit Windows plug-in, shows
+# where it is and what it exports, and renders the fader demo.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVANTILE_ROOT"
 
@@ -15,3 +15,5 @@ log "plug-in: $plugin"
 i686-w64-mingw32-objdump -p "$plugin" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'
 echo "needs only:"
 i686-w64-mingw32-objdump -p "$plugin" | sed -n 's/^\s*DLL Name: /  /p'
+
+"$QUORVANTILE_ROOT/scripts/render-demo.sh"

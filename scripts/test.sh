@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the native suite,
-# then the 32-bit Windows suite under Wine.
+# then the 32-bit and 64-bit Windows suites under Wine.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVANTILE_ROOT"
 
@@ -23,3 +23,8 @@ if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
   windows_tests+=(--label-exclude needs-threads)
 fi
 ctest "${windows_tests[@]}"
+
+log "64-bit Windows build and tests under Wine"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+ctest --preset win64 -j 2

@@ -13,8 +13,9 @@ case "${1:-}" in
       wineboot --init
       wineserver --wait
     fi
-    # Detached from our output: the server outlives this script.
-    wineserver --persistent </dev/null >/dev/null 2>&1
+    # Detached from our output: the server outlives this script. A server that runs
+    # already (exit status 2) serves as well.
+    wineserver --persistent </dev/null >/dev/null 2>&1 || [ $? -eq 2 ]
     ;;
   stop)
     wineserver --kill 2>/dev/null || true
