@@ -1,6 +1,8 @@
 #include "host/audio_effect.h"
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "host/host_guard.h"
 
@@ -145,10 +147,12 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
       if (text) getParameterName(index, text);
       return 0;
     case effSetSampleRate:
-      setSampleRate(opt);
+      // A negative, infinite or undefined rate is none: the rate set before stays.
+      if (opt >= 0.0f && std::isfinite(opt)) setSampleRate(opt);
       return 0;
     case effSetBlockSize:
-      setBlockSize(static_cast<VstInt32>(value));
+      // A negative size, or one beyond 32 bits, is none: the size set before stays.
+      if (value >= 0 && value <= std::numeric_limits<VstInt32>::max()) setBlockSize(static_cast<VstInt32>(value));
       return 0;
     case effMainsChanged:
       if (value) {

@@ -97,8 +97,10 @@ bool CDorn::getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text)
 }
 
 VstInt32 CDorn::processEvents(VstEvents* events) {
+  // The host's list holds numEvents pointers, beyond the two that the record declares.
+  VstEvent* const* const list = events->events;
   for (VstInt32 i = 0; i < events->numEvents; ++i) {
-    const VstEvent* event = events->events[i];
+    const VstEvent* event = list[i];
     if (!event || event->type != kVstMidiType) continue;
     std::memcpy(&midiRing[static_cast<std::size_t>(midiRingPosition)], event, sizeof(VstMidiEvent));
     midiRingPosition = (midiRingPosition + 1) % kMidiRingLength;

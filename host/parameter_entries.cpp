@@ -60,7 +60,8 @@ void OnSetParameter(CDorn* plugin, VstInt32 index, double hostValue) {
   TZepkin* script = RuntimeOf(plugin);
   const SliderDefinition* slider = SliderAt(script, index);
   if (!slider || !std::isfinite(hostValue)) return;
-  const double candidate = Quantised(*slider, hostValue);
+  // Host values lie in [0, 1]; one beyond stands for the end of the slider's range it passed.
+  const double candidate = Quantised(*slider, std::clamp(hostValue, 0.0, 1.0));
   double& value = ValueOf(*script, *slider);
   const double change = candidate - value;
   if (change > -kNoChange && change < kNoChange) return;
