@@ -84,8 +84,11 @@ void TZepkinEffect::DoInit() {
 void TZepkinEffect::DoSlider() {
   CopyHostValues();
   fadeTimeMs = FiniteOrZero(sliderValues[kFadeTimeSlider] * 1000.0);
-  // The level law: gain = level ^ (6 / ln 10), about 52 dB per decade of the slider.
-  const double level = sliderValues[kLevelSlider];
+  // The level law: gain = level ^ (6 / ln 10), about 52 dB per decade of the slider. The
+  // fader never amplifies: a level above the slider's range, which only a damaged or
+  // foreign chunk can bring, counts as full level (a NaN stays a NaN).
+  const double stored = sliderValues[kLevelSlider];
+  const double level = stored > 1.0 ? 1.0 : stored;
   const double target = level > 0.0 || std::isnan(level) ? std::exp(std::log10(level) * levelCurve) : 0.0;
   targetGain = FiniteOrZero(target);
   // The glide never runs faster than one host block.
@@ -110,12 +113,17 @@ void TZepkinEffect::DoBlock() {
 
 void TZepkinEffect::DoSample() {
   CopyHostValues();
-  const double step = FiniteOrZero((targetGain - currentGain) * smoothingCoefficient);
-  double gain = currentGain + step;
-  if (NearSilence(targetGain) && NearSilence(gain)) gain = targetGain;
+  // Each shared variable is read once: a restore on another thread may set the gain or
+  // the target between two reads, and a step towards one target taken from another
+  // starting point could overshoot both.
+  const double current = currentGain;
+  const double target = targetGain;
+  const double step = FiniteOrZero((target - current) * smoothingCoefficient);
+  double gain = current + step;
+  if (NearSilence(target) && NearSilence(gain)) gain = target;
   currentGain = gain;
   samples[0] = samples[0] * FiniteOrZero(gain);
-  samples[1] = samples[1] * FiniteOrZero(currentGain);
+  samples[1] = samples[1] * FiniteOrZero(gain);
 }
 
 void TZepkinEffect::DoSerialize() {

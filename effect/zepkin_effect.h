@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/shared_value.h"
 #include "runtime/zepkin.h"
 
 // The fader script: both channels are multiplied by a gain that glides, as a
@@ -16,31 +17,35 @@ class TZepkinEffect final : public TZepkin {
   void DoSample() override;
   void DoSerialize() override;
 
+  // The block and sample sections run on the audio thread while the slider and init
+  // sections run on the thread that changes a parameter or restores a chunk: what both
+  // sides use is a SharedValue, the rest is a plain double.
+
   // Values fetched from the host, and the working copies that the sections use;
   // every section starts from the fetched values.
-  double hostSampleRate = 0.0;
-  double sampleRate = 0.0;
-  double hostInputCount = 0.0;
-  double inputCount = 0.0;
-  double hostBlockLength = 0.0;
-  double blockLength = 0.0;
-  double hostTempo = 0.0;
-  double tempo = 0.0;
-  double hostTimeSigNumerator = 0.0;
-  double timeSigNumerator = 0.0;
-  double hostTimeSigDenominator = 0.0;
-  double timeSigDenominator = 0.0;
-  double playState = 0.0;     // 1 while playing, plus 4 while recording
-  double beatPosition = 0.0;  // transport position in quarter notes
+  SharedValue hostSampleRate = 0.0;
+  SharedValue sampleRate = 0.0;
+  SharedValue hostInputCount = 0.0;
+  SharedValue inputCount = 0.0;
+  SharedValue hostBlockLength = 0.0;
+  SharedValue blockLength = 0.0;
+  SharedValue hostTempo = 0.0;
+  SharedValue tempo = 0.0;
+  SharedValue hostTimeSigNumerator = 0.0;
+  SharedValue timeSigNumerator = 0.0;
+  SharedValue hostTimeSigDenominator = 0.0;
+  SharedValue timeSigDenominator = 0.0;
+  SharedValue playState = 0.0;     // 1 while playing, plus 4 while recording
+  SharedValue beatPosition = 0.0;  // transport position in quarter notes
 
-  double levelCurve = 0.0;            // exponent factor of the level law
-  double samplePeriod = 0.0;          // seconds per sample
-  double currentGain = 0.0;           // the gain applied to the samples
-  double smoothingScale = 0.0;        // time constant / fade time
+  double levelCurve = 0.0;                 // exponent factor of the level law
+  double samplePeriod = 0.0;               // seconds per sample
+  SharedValue currentGain = 0.0;           // the gain applied to the samples
+  double smoothingScale = 0.0;             // time constant / fade time
   double fadeTimeMs = 0.0;
-  double targetGain = 0.0;            // where currentGain glides to
-  double smoothingTime = 0.0;         // time constant of the glide, seconds
-  double smoothingCoefficient = 0.0;  // share of the remaining distance covered per sample
+  SharedValue targetGain = 0.0;            // where currentGain glides to
+  double smoothingTime = 0.0;              // time constant of the glide, seconds
+  SharedValue smoothingCoefficient = 0.0;  // share of the remaining distance covered per sample
 
   double serializeCounter = 0.0;
 
