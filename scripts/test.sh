@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the native suite,
-# then the 32-bit and 64-bit Windows suites under Wine.
+# the same under the sanitizers with the fuzz targets, then the 32-bit and 64-bit
+# Windows suites under Wine.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVANTILE_ROOT"
 
@@ -10,6 +11,8 @@ log "native build and tests"
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native -j 2
+
+"$QUORVANTILE_ROOT/scripts/test-robustness.sh"
 
 log "32-bit Windows build and tests under Wine"
 cmake --preset win32 >/dev/null
