@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/comparison_runner.h"
 #include "runtime/zepkin.h"
 
 // The forward transform followed by the reordering into natural order, as a script
@@ -77,66 +77,24 @@ void Fftw(benchmark::State& state) {
   Run(state, refill, [&] { fftw_execute(plan.get()); });
 }
 
-// The best repetition is the one least disturbed by whatever else the machine runs.
-double Best(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
-
 void Configure(benchmark::internal::Benchmark* benchmark) {
-  benchmark->ArgName("n")->ComputeStatistics("best", Best);
+  benchmark->ArgName("n");
   for (const std::int64_t n : kSizes) benchmark->Arg(n);
 }
 
 BENCHMARK(Zepkin)->Apply(Configure);
 BENCHMARK(Fftw)->Apply(Configure);
 
-// Unless the command line says otherwise: many short repetitions in random order, so
-// that a burst of other work on the machine neither falls on one side of the comparison
-// only nor spoils every repetition of a benchmark.
-std::vector<char*> WithDefaultArguments(int argc, char** argv) {
-  static char repetitions[] = "--benchmark_repetitions=10";
-  static char minimumTime[] = "--benchmark_min_time=0.2";
-  static char interleaving[] = "--benchmark_enable_random_interleaving=true";
-  std::vector<char*> arguments{argv[0], repetitions, minimumTime, interleaving};
-  arguments.insert(arguments.end(), argv + 1, argv + argc);
-  return arguments;
+void PrintRatios(const BestTimes& best) {
+  std::printf("\nforward transform + reordering, best time relative to FFTW's best (goal: 2.0 or less)\n");
+  for (const std::int64_t n : kSizes) {
+    const std::string suffix = "/n:" + std::to_string(n);
+    const std::optional<double> ours = best.of("Zepkin" + suffix), fftw = best.of("Fftw" + suffix);
+    if (!ours || !fftw) continue;
+    std::printf("  n = %6lld: %.2f\n", static_cast<long long>(n), *ours / *fftw);
+  }
 }
-
-// Passes everything on to the console and keeps each benchmark's best time.
-class RatioReporter final : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "best") {
-        times_[run.run_name.str()] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatios() const {
-    std::printf("\nforward transform + reordering, best time relative to FFTW's best (goal: 2.0 or less)\n");
-    for (const std::int64_t n : kSizes) {
-      const std::string suffix = "/n:" + std::to_string(n);
-      const auto ours = times_.find("Zepkin" + suffix);
-      const auto fftw = times_.find("Fftw" + suffix);
-      if (ours == times_.end() || fftw == times_.end()) continue;
-      std::printf("  n = %6lld: %.2f\n", static_cast<long long>(n), ours->second / fftw->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::vector<char*> arguments = WithDefaultArguments(argc, argv);
-  int count = static_cast<int>(arguments.size());
-  benchmark::Initialize(&count, arguments.data());
-  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunComparison(argc, argv, PrintRatios); }

@@ -2,12 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/comparison_runner.h"
 #include "runtime/finite_or_zero.h"
 #include "tools/vst_host/hosted_plugin.h"
 
@@ -168,57 +168,18 @@ BENCHMARK_TEMPLATE(BM_PlainLoop, float)->Name("PlainLoop<float>");
 BENCHMARK_TEMPLATE(BM_PlugIn, double)->Name("processDoubleReplacing");
 BENCHMARK_TEMPLATE(BM_PlainLoop, double)->Name("PlainLoop<double>");
 
-// Several short repetitions in random order, so that one burst of other work on the
-// machine cannot spoil them all; the best of each counts.
-std::vector<char*> WithDefaultArguments(int argc, char** argv) {
-  static char repetitions[] = "--benchmark_repetitions=10";
-  static char minimumTime[] = "--benchmark_min_time=0.2";
-  static char interleaving[] = "--benchmark_enable_random_interleaving=true";
-  std::vector<char*> arguments{argv[0], repetitions, minimumTime, interleaving};
-  arguments.insert(arguments.end(), argv + 1, argv + argc);
-  return arguments;
+void PrintRatios(const BestTimes& best) {
+  std::printf("\nplug-in through its effect record, best time per 512-frame block relative to the plain loop's "
+              "best (goal: 1.3 or less)\n");
+  for (const auto& [plugin, plain] : {std::pair<const char*, const char*>{"processReplacing", "PlainLoop<float>"},
+                                      {"processDoubleReplacing", "PlainLoop<double>"}}) {
+    const std::optional<double> ours = best.of(plugin), loop = best.of(plain);
+    if (!ours || !loop) continue;
+    std::printf("  %-22s %.2f  (%.0f vs %.0f million frames per second)\n", plugin, *ours / *loop,
+                kBlock / *ours * 1e3, kBlock / *loop * 1e3);
+  }
 }
-
-// Passes everything on to the console and keeps each benchmark's best time.
-class RatioReporter final : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const std::string name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate) continue;
-      const auto best = times_.find(name);
-      if (best == times_.end() || run.GetAdjustedRealTime() < best->second) times_[name] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatios() const {
-    std::printf("\nplug-in through its effect record, best time per 512-frame block relative to the plain loop's "
-                "best (goal: 1.3 or less)\n");
-    for (const auto& [plugin, plain] : {std::pair<const char*, const char*>{"processReplacing", "PlainLoop<float>"},
-                                        {"processDoubleReplacing", "PlainLoop<double>"}}) {
-      const auto ours = times_.find(plugin);
-      const auto loop = times_.find(plain);
-      if (ours == times_.end() || loop == times_.end()) continue;
-      std::printf("  %-22s %.2f  (%.0f vs %.0f million frames per second)\n", plugin, ours->second / loop->second,
-                  kBlock / ours->second * 1e3, kBlock / loop->second * 1e3);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::vector<char*> arguments = WithDefaultArguments(argc, argv);
-  int count = static_cast<int>(arguments.size());
-  benchmark::Initialize(&count, arguments.data());
-  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunComparison(argc, argv, PrintRatios); }
