@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
+#include "tests/support/noise.h"
 #include "tests/support/test_host.h"
 
 namespace {
@@ -17,15 +17,6 @@ class Audio : public ::testing::Test {
   TestHost host;
   PluginInstance instance;
 };
-
-template <class Sample>
-std::vector<Sample> Noise(std::size_t frames, unsigned seed) {
-  std::mt19937 generator(seed);
-  std::uniform_real_distribution<double> distribution(-1.0, 1.0);
-  std::vector<Sample> samples(frames);
-  for (Sample& sample : samples) sample = static_cast<Sample>(distribution(generator));
-  return samples;
-}
 
 // The per-sample coefficient of the glide for a fade time, as the fader defines it:
 // time constant a fifth of the fade time, one pole.

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <vector>
 
 #include "tests/support/fader_chunk.h"
+#include "tests/support/noise.h"
 #include "tests/support/test_host.h"
 
 // What careless or hostile hosts do: odd frame counts and buffers, samples and values
@@ -19,14 +19,6 @@ namespace {
 constexpr float kSampleRate = 44100.0f;
 constexpr float kHuge = std::numeric_limits<float>::max();
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
-
-std::vector<float> Noise(std::size_t frames, unsigned seed) {
-  std::mt19937 generator(seed);
-  std::uniform_real_distribution<float> distribution(-1.0f, 1.0f);
-  std::vector<float> samples(frames);
-  for (float& sample : samples) sample = distribution(generator);
-  return samples;
-}
 
 // Whether a and b hold the same bits, NaNs included.
 bool SameSamples(const std::vector<float>& a, const std::vector<float>& b) {
@@ -40,7 +32,7 @@ class HostAbuse : public ::testing::Test {
   // Processes the same two channels of noise through both instances, in blocks of
   // `block` frames, and answers whether they gave the same output.
   static bool SameOutput(PluginInstance& a, PluginInstance& b, std::size_t frames, std::size_t block = 512) {
-    std::vector<float> leftA = Noise(frames, 11), rightA = Noise(frames, 12);
+    std::vector<float> leftA = Noise<float>(frames, 11), rightA = Noise<float>(frames, 12);
     std::vector<float> leftB = leftA, rightB = rightA;
     a.process(leftA, rightA, block);
     b.process(leftB, rightB, block);
@@ -105,7 +97,7 @@ TEST_F(HostAbuse, AMillionFramesInOneCallComeOutAsInSmallBlocks) {
     each->setParameter(0, 0.5f);
     each->setParameter(1, 0.0f);
   }
-  std::vector<float> left = Noise(1000000, 3), right = Noise(1000000, 4);
+  std::vector<float> left = Noise<float>(1000000, 3), right = Noise<float>(1000000, 4);
   std::vector<float> blockedLeft = left, blockedRight = right;
   whole.process(left, right, left.size());
   blocked.process(blockedLeft, blockedRight, 512);
@@ -121,7 +113,7 @@ TEST_F(HostAbuse, InPlaceSeparateAndCrossedBuffersGiveTheSameOutput) {
     each->setParameter(1, 0.0f);
   }
   const std::size_t frames = 4096;
-  const std::vector<float> left = Noise(frames, 5), right = Noise(frames, 6);
+  const std::vector<float> left = Noise<float>(frames, 5), right = Noise<float>(frames, 6);
 
   std::vector<float> inLeft = left, inRight = right, outLeft(frames), outRight(frames);
   float* inputs[2] = {inLeft.data(), inRight.data()};
@@ -152,7 +144,7 @@ TEST_F(HostAbuse, NonFiniteInputSamplesAffectOnlyTheirOwnFrames) {
     each->setParameter(0, 0.6f);
   }
   const std::vector<unsigned char> settings = instance.chunk();
-  std::vector<float> left = Noise(3000, 7), right = Noise(3000, 8);
+  std::vector<float> left = Noise<float>(3000, 7), right = Noise<float>(3000, 8);
   std::vector<float> cleanLeft = left, cleanRight = right;
   const std::vector<std::size_t> spoiled = {0, 17, 1000, 2999};
   const float values[] = {std::nanf(""), kInfinity, -kInfinity, std::nanf("")};
