@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/plugin_library.h"
 #include "tests/stress/process_resources.h"
-#include "tests/support/plugin_library.h"
 #include "tests/support/test_host.h"
 
 // This program never holds the plug-in loaded between sessions (it does not use

@@ -1,6 +1,7 @@
 #include "tests/support/test_host.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -146,6 +147,11 @@ void PluginInstance::close() {
   if (!effect_) return;
   dispatch(effClose);
   effect_ = nullptr;
+}
+
+std::string BuiltPluginPath() {
+  if (const char* chosen = std::getenv("QUORVANTILE_PLUGIN")) return chosen;
+  return ExecutableDirectory() + QUORVANTILE_PLUGIN_FILE_NAME;
 }
 
 PluginLibrary& BuiltPlugin() {

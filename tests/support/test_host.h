@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/vst2_interface.h"
-#include "tests/support/plugin_library.h"
+#include "platform/plugin_library.h"
 
 // One call that the plug-in made to the host.
 struct HostCall {
@@ -91,5 +91,8 @@ class PluginInstance {
   AEffect* effect_;
 };
 
+// The plug-in built beside the running test program, unless QUORVANTILE_PLUGIN names
+// another file.
+std::string BuiltPluginPath();
 // The plug-in library built with the tests, loaded once per test program.
 PluginLibrary& BuiltPlugin();

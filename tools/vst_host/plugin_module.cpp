@@ -1,13 +1,24 @@
-#include <stdexcept>
-
 #include "tools/vst_host/plugin_module.h"
 
-// The platform-neutral half of PluginModule; loading itself is in the _posix and
-// _win32 files.
+#include <filesystem>
+#include <stdexcept>
 
-VstEntryPoint PluginModule::entryPoint() const {
+namespace {
+
+const std::string& ExistingFile(const std::string& path) {
+  if (!std::filesystem::exists(path)) throw std::runtime_error("cannot load the plug-in " + path + ": no such file");
+  return path;
+}
+
+}  // namespace
+
+PluginModule::PluginModule(const std::string& path) : path_(ExistingFile(path)), library_(path) {
+  if (!library_.loaded()) throw std::runtime_error("cannot load the plug-in " + path + ": " + library_.loadError());
+}
+
+PluginEntryPoint PluginModule::entryPoint() const {
   for (const char* name : {"VSTPluginMain", "main"}) {
-    if (const VstEntryPoint entry = exported(name)) return entry;
+    if (const PluginEntryPoint entry = library_.entryPoint(name)) return entry;
   }
   throw std::runtime_error(path_ + " is not a VST 2.4 plug-in: it exports neither VSTPluginMain nor main");
 }

@@ -1,14 +1,12 @@
 #include <windows.h>
 
-#include <filesystem>
-#include <stdexcept>
-
-#include "tools/vst_host/plugin_module.h"
+#include "platform/plugin_library.h"
 
 namespace {
 
 std::string SystemMessage(DWORD code) {
   // The most common failure: a DLL for the other processor width, or no DLL at all.
+  // vst-render is the program that shows this reason to its users.
   if (code == ERROR_BAD_EXE_FORMAT) {
     return sizeof(void*) == 8 ? "not a 64-bit Windows library (a 32-bit plug-in needs the 32-bit vst-render)"
                               : "not a 32-bit Windows library (a 64-bit plug-in needs the 64-bit vst-render)";
@@ -19,34 +17,33 @@ std::string SystemMessage(DWORD code) {
       reinterpret_cast<char*>(&text), 0, nullptr);
   std::string message = length ? std::string(text, length) : "system error " + std::to_string(code);
   LocalFree(text);
-  // System messages end in a line break (and often a full stop); the tool's errors are one line.
+  // System messages end in a line break (and often a full stop); a load error is one line.
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == '.')) {
     message.pop_back();
   }
   return message;
 }
 
-void* Load(const std::string& path) {
-  if (!std::filesystem::exists(path)) throw std::runtime_error("cannot load the plug-in " + path + ": no such file");
-  // No message box for a library that fails to load: the reason goes to the console.
-  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = LoadLibraryA(path.c_str());
-  const DWORD error = GetLastError();
-  SetErrorMode(previousMode);
-  if (!module) throw std::runtime_error("cannot load the plug-in " + path + ": " + SystemMessage(error));
-  return module;
-}
-
 }  // namespace
 
-PluginModule::PluginModule(const std::string& path) : path_(path), handle_(Load(path)) {}
+PluginLibrary::PluginLibrary(const std::string& path) {
+  // No message box for a library that fails to load: the reason goes to the caller.
+  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  handle_ = LoadLibraryA(path.c_str());
+  const DWORD error = GetLastError();
+  SetErrorMode(previousMode);
+  if (!handle_) loadError_ = SystemMessage(error);
+}
 
-PluginModule::~PluginModule() { FreeLibrary(static_cast<HMODULE>(handle_)); }
+PluginLibrary::~PluginLibrary() {
+  if (handle_) FreeLibrary(static_cast<HMODULE>(handle_));
+}
 
-VstEntryPoint PluginModule::exported(const char* name) const {
+PluginEntryPoint PluginLibrary::entryPoint(const char* name) const {
+  if (!handle_) return nullptr;
   // Through a plain function pointer type: the exports have their own signature, not FARPROC's.
   const auto address = reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), name));
-  return reinterpret_cast<VstEntryPoint>(address);
+  return reinterpret_cast<PluginEntryPoint>(address);
 }
 
 std::string ExecutableDirectory() {

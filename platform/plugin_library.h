@@ -6,8 +6,10 @@
 
 using PluginEntryPoint = AEffect*(VSTCALLBACK*)(audioMasterCallback);
 
-// A plug-in library loaded the way a host loads it: LoadLibrary on Windows, dlopen
-// elsewhere. Unloaded when the object goes.
+// For the programs that host plug-ins (the tests, vst-render, the benchmarks): a plug-in
+// library loaded the way hosts load it, LoadLibrary on Windows and dlopen elsewhere,
+// and unloaded when the object goes. A relative path names a file below the working
+// folder; it is not looked for along the library search path.
 class PluginLibrary {
  public:
   explicit PluginLibrary(const std::string& path);
@@ -16,15 +18,15 @@ class PluginLibrary {
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
   bool loaded() const { return handle_ != nullptr; }
+  // Why the system did not load it, in one line; empty when it did.
+  const std::string& loadError() const { return loadError_; }
   // The exported function of that name, or null.
   PluginEntryPoint entryPoint(const char* name) const;
 
  private:
-  void* handle_;
+  void* handle_ = nullptr;
+  std::string loadError_;
 };
 
-// The plug-in built beside the running test program, unless QUORVANTILE_PLUGIN names
-// another file.
-std::string BuiltPluginPath();
 // The folder that holds the running program, final separator included.
 std::string ExecutableDirectory();

@@ -2,11 +2,18 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
+#include <filesystem>
 
-#include "tests/support/plugin_library.h"
+#include "platform/plugin_library.h"
 
-PluginLibrary::PluginLibrary(const std::string& path) : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+PluginLibrary::PluginLibrary(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path file = std::filesystem::absolute(path, error);
+  handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle_) return;
+  const char* reason = dlerror();
+  loadError_ = reason ? reason : "unknown reason";
+}
 
 PluginLibrary::~PluginLibrary() {
   if (handle_) dlclose(handle_);
@@ -21,9 +28,4 @@ std::string ExecutableDirectory() {
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
   const std::string executable(path, length > 0 ? static_cast<std::size_t>(length) : 0);
   return executable.substr(0, executable.find_last_of('/') + 1);
-}
-
-std::string BuiltPluginPath() {
-  if (const char* chosen = std::getenv("QUORVANTILE_PLUGIN")) return chosen;
-  return ExecutableDirectory() + "Veltronika_Quorvantile.so";
 }
