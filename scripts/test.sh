@@ -17,17 +17,15 @@ ctest --preset native -j 2
 log "32-bit Windows build and tests under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
-trap '"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" stop' EXIT
-"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" start
 windows_tests=(--preset win32 -j 2)
 if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
   # 32-bit Wine on qemu's user-mode emulator crashes when a program starts a thread.
   echo "32-bit programs run under qemu here: the tests that start threads run natively only"
   windows_tests+=(--label-exclude needs-threads)
 fi
-ctest "${windows_tests[@]}"
+"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" run ctest "${windows_tests[@]}"
 
 log "64-bit Windows build and tests under Wine"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
-ctest --preset win64 -j 2
+"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" run ctest --preset win64 -j 2
