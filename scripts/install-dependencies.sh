@@ -5,21 +5,10 @@
 # tests, gnuplot for the demo's plot, and a third-party VST 2.4 plug-in for the render
 # tool's tests. Safe to run again.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 
-packages=(cmake ninja-build g++ googletest libbenchmark-dev libfftw3-dev libsndfile1-dev gnuplot-nox
-  binutils-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
-  clang libclang-rt-14-dev llvm-14 wine wine32:i386 wine64 dragonfly-reverb-vst)
-
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  log "installing ${missing[*]}"
-  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+ensure_packages cmake ninja-build g++ googletest libbenchmark-dev libfftw3-dev libsndfile1-dev gnuplot-nox \
+  binutils-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
+  clang libclang-rt-14-dev llvm-14 wine wine32:i386 wine64 dragonfly-reverb-vst
 
 "$QUORVANTILE_ROOT/scripts/enable-i386-execution.sh"

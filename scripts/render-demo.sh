@@ -2,8 +2,8 @@
 # Renders the fader demo with vst-render: a generated 10-second stereo tone through
 # the Linux build of the plug-in, target level 0.25 set at 2 s with a fade time of
 # 3 s, into demo/fader-demo.wav, and a plot of input and output level over time into
-# demo/fader-demo.png. Builds what it needs in the native build folder (another one
-# with QUORVANTILE_DEMO_BUILD=DIR).
+# demo/fader-demo.png. Builds what it needs with the native preset, in its build
+# folder (another one with QUORVANTILE_DEMO_BUILD=DIR).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 cd "$QUORVANTILE_ROOT"
@@ -12,8 +12,7 @@ ensure_packages cmake ninja-build g++ libsndfile1-dev gnuplot-nox
 
 build="${QUORVANTILE_DEMO_BUILD:-$QUORVANTILE_ROOT/build/native}"
 log "building vst-render and the Linux plug-in in $build"
-# The native preset's settings, so that the folder stays usable by the preset.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset native -B "$build" >/dev/null
 cmake --build "$build" --target vst-render fader-demo-signal fader-demo-levels
 
 demo="$QUORVANTILE_ROOT/demo"
