@@ -21,7 +21,7 @@ constexpr VstInt32 kInfoBlockSize = 512;
 // installation puts it relative to the program.
 std::string DefaultPluginPath() {
   const std::string beside = ExecutableDirectory() + QUORVANTILE_PLUGIN_FILE_NAME;
-  const std::string installed = ExecutableDirectory() + QUORVANTILE_INSTALLED_PLUGIN;
+  const std::string installed = ExecutableDirectory() + QUORVANTILE_INSTALLED_PLUGIN_DIR + QUORVANTILE_PLUGIN_FILE_NAME;
   std::error_code error;
   return std::filesystem::exists(beside, error) || !std::filesystem::exists(installed, error) ? beside : installed;
 }
