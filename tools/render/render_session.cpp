@@ -156,7 +156,7 @@ void RenderFile(const RenderOptions& options, const std::string& pluginPath, std
                                  options.format.empty() ? input.format : FormatInContainer(options.format, input)};
 
   plugin.start(options.doublePrecision);
-  if (!chunk.empty()) plugin.restoreChunk(chunk);
+  if (!chunk.empty()) plugin.restore(chunk);
   ApplySettings(requests, plugin);
 
   PendingOutput output(options.output, outputInfo);

@@ -1,6 +1,5 @@
 #include "tools/vst_host/render_host.h"
 
-#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -12,8 +11,6 @@ constexpr VstIntPtr kVstProcessLevelOffline = 4;
 constexpr VstIntPtr kVstLangEnglish = 1;
 constexpr double kTempo = 120.0;
 constexpr char kHostName[] = "vst-render";
-
-std::atomic<RenderHost*> activeHost{nullptr};
 
 VstIntPtr CopyText(void* ptr, const char* text, std::size_t capacity) {
   if (!ptr) return 0;
@@ -36,10 +33,7 @@ RenderHost::RenderHost(double sampleRate, VstInt32 blockSize) : blockSize_(block
   timeInfo_.timeSigNumerator = 4;
   timeInfo_.timeSigDenominator = 4;
   timeInfo_.flags = kVstTransportPlaying | kVstPpqPosValid | kVstTempoValid | kVstBarsValid | kVstTimeSigValid;
-  activeHost = this;
 }
-
-RenderHost::~RenderHost() { activeHost = nullptr; }
 
 void RenderHost::setPosition(std::int64_t frame) {
   timeInfo_.samplePos = static_cast<double>(frame);
@@ -48,14 +42,8 @@ void RenderHost::setPosition(std::int64_t frame) {
   timeInfo_.barStartPos = beats - std::fmod(beats, 4.0);
 }
 
-VstIntPtr VSTCALLBACK RenderHost::Callback(AEffect* /*effect*/, VstInt32 opcode, VstInt32 /*index*/,
-                                          VstIntPtr /*value*/, void* ptr, float /*opt*/) {
-  RenderHost* host = activeHost;
-  return host ? host->answer(opcode, ptr) : 0;
-}
-
-VstIntPtr RenderHost::answer(VstInt32 opcode, void* ptr) {
-  switch (opcode) {
+VstIntPtr RenderHost::answer(const HostCall& call) {
+  switch (call.opcode) {
     case audioMasterVersion:
       return kVstVersion;
     case audioMasterGetTime:
@@ -69,13 +57,13 @@ VstIntPtr RenderHost::answer(VstInt32 opcode, void* ptr) {
     case audioMasterGetLanguage:
       return kVstLangEnglish;
     case audioMasterGetVendorString:
-      return CopyText(ptr, kHostName, kVstMaxVendorStrLen);
+      return CopyText(call.ptr, kHostName, kVstMaxVendorStrLen);
     case audioMasterGetProductString:
-      return CopyText(ptr, kHostName, kVstMaxProductStrLen);
+      return CopyText(call.ptr, kHostName, kVstMaxProductStrLen);
     case audioMasterGetVendorVersion:
       return 1;
     case audioMasterCanDo:
-      return CanDo(ptr);
+      return CanDo(call.ptr);
     default:
       return 0;
   }
