@@ -2,9 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 
 #include "runtime/path_text.h"
+#include "runtime/script_conversions.h"
+#include "runtime/stdio_file.h"
 
 CZepkinFiles::CZepkinFiles() : fileHandles(1) {}
 
@@ -14,11 +15,11 @@ CZepkinFiles::~CZepkinFiles() {
 
 namespace {
 
-// A stream value written to disk is one byte: the value rounded away from zero by a
-// ten-thousandth, truncated, and cut to its low 8 bits.
-// fmod keeps this exact for every float, where a cast to an integer would overflow.
+// A stream value written to disk is one byte: the whole number the value stands for,
+// cut to its low 8 bits. fmod keeps this exact for every float, where a cast to an
+// integer would overflow.
 unsigned char ValueByte(float value) {
-  const double whole = std::trunc(value >= 0.0f ? value + 0.0001 : value - 0.0001);
+  const double whole = NudgedWhole(value);
   if (!std::isfinite(whole)) return 0;
   double low = std::fmod(whole, 256.0);
   if (low < 0.0) low += 256.0;
@@ -26,10 +27,7 @@ unsigned char ValueByte(float value) {
 }
 
 void WriteOut(const FileHandle& handle) {
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(ResolveModulePath(handle.fileName).c_str(), "wb"));
+  const StdioFile file(std::fopen(ResolveModulePath(handle.fileName).c_str(), "wb"));
   if (!file) return;
   for (const float value : handle.values) std::fputc(ValueByte(value), file.get());
 }

@@ -22,10 +22,10 @@ constexpr Container kContainers[] = {
     {"aiff", SF_FORMAT_AIFF, SF_FORMAT_FLOAT},
 };
 
-struct FileCloser {
+struct SoundFileCloser {
   void operator()(SNDFILE* file) const { sf_close(file); }
 };
-using SoundFile = std::unique_ptr<SNDFILE, FileCloser>;
+using SoundFile = std::unique_ptr<SNDFILE, SoundFileCloser>;
 
 // libsndfile's messages may start with "System error : " and end in a full stop.
 std::string Reason(SNDFILE* file) {
