@@ -9,8 +9,8 @@
 // emergency exception memory when the library loads, and give none of them back when it
 // is unloaded. A process has 1088 such indices, and the runtime ends the process when it
 // finds none left: a host that loads and unloads the plug-in again and again (hosts do,
-// when they scan their plug-in folders) would lose one index and some 20 KB each time
-// and finally be ended by it. So the library pins itself on its first load: later loads
+// when they scan their plug-in folders) would lose one index, two handles and some 75 KB
+// each time, and finally be ended by it. So the library pins itself on its first load: later loads
 // find it mapped and initialised, and unloading it costs nothing.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
   StorePluginModuleHandle(instance);
