@@ -8,8 +8,8 @@ using PluginEntryPoint = AEffect*(VSTCALLBACK*)(audioMasterCallback);
 
 // For the programs that host plug-ins (the tests, vst-render, the benchmarks): a plug-in
 // library loaded the way hosts load it, LoadLibrary on Windows and dlopen elsewhere,
-// and unloaded when the object goes. A relative path names a file below the working
-// folder; it is not looked for along the library search path.
+// and unloaded when the object goes. Both loaders take a relative path as relative to
+// the working folder, and never look for the file along the library search path.
 class PluginLibrary {
  public:
   explicit PluginLibrary(const std::string& path);

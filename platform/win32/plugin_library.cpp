@@ -24,12 +24,20 @@ std::string SystemMessage(DWORD code) {
   return message;
 }
 
+// LoadLibrary looks for a relative path along the DLL search path (the program's folder
+// and the system folders before the working folder); a full path it loads as it is.
+std::string FullPath(const std::string& path) {
+  char full[MAX_PATH] = {};
+  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::string& path) {
   // No message box for a library that fails to load: the reason goes to the caller.
   const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  handle_ = LoadLibraryA(path.c_str());
+  handle_ = LoadLibraryA(FullPath(path).c_str());
   const DWORD error = GetLastError();
   SetErrorMode(previousMode);
   if (!handle_) loadError_ = SystemMessage(error);
