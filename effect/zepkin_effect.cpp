@@ -84,13 +84,14 @@ void TZepkinEffect::DoInit() {
 void TZepkinEffect::DoSlider() {
   CopyHostValues();
   fadeTimeMs = FiniteOrZero(sliderValues[kFadeTimeSlider] * 1000.0);
-  // The level law: gain = level ^ (6 / ln 10), about 52 dB per decade of the slider. The
-  // fader never amplifies: a level above the slider's range, which only a damaged or
-  // foreign chunk can bring, counts as full level (a NaN stays a NaN).
-  const double stored = sliderValues[kLevelSlider];
-  const double level = stored > 1.0 ? 1.0 : stored;
-  const double target = level > 0.0 || std::isnan(level) ? std::exp(std::log10(level) * levelCurve) : 0.0;
-  targetGain = FiniteOrZero(target);
+  // The level law: gain = level ^ (6 / ln 10), about 52 dB per decade of the slider.
+  const double level = sliderValues[kLevelSlider];
+  const double law = level > 0.0 || std::isnan(level) ? std::exp(std::log10(level) * levelCurve) : 0.0;
+  // The fader never amplifies: a level above the slider's range, which only a damaged or
+  // foreign chunk can bring, holds the target at full gain. A law that gives no number
+  // (a NaN or infinite level, or one whose power overflows) gives silence, as always.
+  const double target = FiniteOrZero(law);
+  targetGain = target > 1.0 ? 1.0 : target;
   // The glide never runs faster than one host block.
   smoothingTime = FiniteOrZero(std::fmax(fadeTimeMs * 0.001, blockLength / sampleRate) * smoothingScale);
   smoothingCoefficient = FiniteOrZero(samplePeriod / (smoothingTime + samplePeriod));

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "host/dorn.h"
 #include "host/plugin_entry.h"
@@ -90,10 +91,33 @@ TEST_F(FaderTest, LevelLawGivesAboutFiftyTwoDecibelsPerDecade) {
 
 TEST_F(FaderTest, UnusableLevelsGiveATargetOfZero) {
   start();
-  for (double level : {std::nan(""), -0.5, -std::numeric_limits<double>::infinity()}) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  for (double level : {std::nan(""), -0.5, -infinity, infinity, 1e200}) {
     fader.sliderValues[1] = level;
     fader.DoSlider();
     EXPECT_EQ(fader.targetGain, 0.0) << level;
+  }
+}
+
+// The fader never amplifies: a level above full holds the target at 1, while one that
+// the law turns into no number (infinite, or overflowing: 1e200 ^ 2.6 is beyond any
+// double) gives silence. The audio goes through the effect record.
+TEST_F(FaderTest, LevelsAboveFullHoldTheTargetAtUnityUnlessTheLawGivesNoNumber) {
+  const struct {
+    double level;
+    double gain;
+  } cases[] = {{1.0000001, 1.0}, {2.0, 1.0}, {1e30, 1.0}, {1e200, 0.0}, {std::numeric_limits<double>::infinity(), 0.0}};
+  for (const auto& c : cases) {
+    start();
+    fader.sliderValues[1] = c.level;
+    fader.sliderValues[2] = 1.0;  // one second of fade
+    EXPECT_EQ(instance.restore(chunkOf({-1000.0f})), 4);  // recomputes from the values as they are
+    EXPECT_EQ(fader.targetGain, c.gain) << c.level;
+    std::vector<double> left(3 * 44100, 0.5), right(3 * 44100, -0.5);
+    instance.process(left, right);
+    EXPECT_EQ(fader.currentGain, c.gain) << c.level << ": from 1, exactly at the target after 3 s";
+    EXPECT_EQ(left.back(), 0.5 * c.gain) << c.level;
+    EXPECT_EQ(right.back(), -0.5 * c.gain) << c.level;
   }
 }
 

@@ -201,7 +201,7 @@ TEST_F(HostAbuse, NanAndInfiniteParameterValuesChangeNothing) {
 }
 
 TEST_F(HostAbuse, TheFaderNeverAmplifiesWhateverLevelAChunkBrings) {
-  for (const float level : {1.5f, 1e30f, kHuge, kInfinity}) {
+  for (const float level : {1.5f, 1e30f, kHuge}) {
     PluginInstance instance(create());
     instance.start();
     EXPECT_EQ(instance.restore(FaderChunk(level, 1.0f)), 260);
@@ -213,6 +213,51 @@ TEST_F(HostAbuse, TheFaderNeverAmplifiesWhateverLevelAChunkBrings) {
       ASSERT_EQ(right[j], -1.0f) << level << " frame " << j;
     }
   }
+}
+
+// A level above full holds the target at full gain: from a gain well below it, the
+// glide goes up exactly as it does to full level.
+TEST_F(HostAbuse, LevelsAboveFullFromAChunkGlideToUnityAsFullLevelDoes) {
+  for (const float level : {2.0f, 1e30f, kHuge}) {
+    PluginInstance instance(create()), reference(create());
+    for (PluginInstance* each : {&instance, &reference}) {
+      each->start();
+      EXPECT_EQ(each->restore(FaderChunk(0.5f, 1.0f)), 260);
+      std::vector<float> down(44100, 1.0f), downRight(44100, 1.0f);
+      each->process(down, downRight);
+      ASSERT_LT(down.back(), 0.2f) << "a second of a one-second fade towards 0.164";
+    }
+    EXPECT_EQ(instance.restore(FaderChunk(level, 1.0f)), 260);
+    EXPECT_EQ(reference.restore(FaderChunk(1.0f, 1.0f)), 260);
+    std::vector<float> left(5 * 44100, 1.0f), right(5 * 44100, -1.0f);
+    std::vector<float> referenceLeft = left, referenceRight = right;
+    instance.process(left, right);
+    reference.process(referenceLeft, referenceRight);
+    EXPECT_TRUE(SameSamples(left, referenceLeft)) << level;
+    EXPECT_TRUE(SameSamples(right, referenceRight)) << level;
+    EXPECT_LE(left.back(), 1.0f) << level;
+    EXPECT_GT(left.back(), 0.9999f) << level << ": 25 time constants of the glide";
+  }
+}
+
+// An infinite level gives the law no number: the target is silence, and the gain
+// reaches exactly 0 once it comes within 0.00001 of it.
+TEST_F(HostAbuse, AnInfiniteLevelFromAChunkFadesToExactSilence) {
+  PluginInstance instance(create()), reference(create());
+  instance.start();
+  reference.start();
+  EXPECT_EQ(instance.restore(FaderChunk(kInfinity, 1.0f)), 260);
+  EXPECT_EQ(reference.restore(FaderChunk(0.0f, 1.0f)), 260);
+  EXPECT_EQ(instance.parameter(0), kInfinity) << "restored values are taken as they come";
+  const std::size_t frames = 3 * 44100;  // the gain passes 0.00001 after about 2.3 s
+  std::vector<float> left(frames, 1.0f), right(frames, -1.0f);
+  std::vector<float> referenceLeft = left, referenceRight = right;
+  instance.process(left, right);
+  reference.process(referenceLeft, referenceRight);
+  EXPECT_TRUE(SameSamples(left, referenceLeft));
+  EXPECT_TRUE(SameSamples(right, referenceRight));
+  EXPECT_EQ(left.back(), 0.0f);
+  EXPECT_EQ(right.back(), 0.0f);
 }
 
 TEST_F(HostAbuse, ASampleRateOfZeroHoldsTheGainWhereItIs) {
