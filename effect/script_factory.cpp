@@ -1,5 +1,5 @@
-#include "runtime/script_factory.h"
+#include "host/script_factory.h"
 
 #include "effect/zepkin_effect.h"
 
-std::unique_ptr<TZepkin> CreateScript() { return std::make_unique<TZepkinEffect>(); }
+CreatedScript CreateScript() { return {std::make_unique<TZepkinEffect>(), ProcessEntriesFor<TZepkinEffect>()}; }

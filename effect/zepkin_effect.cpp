@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "effect/fader_glide.h"
 #include "runtime/adaptor_services.h"
 #include "runtime/finite_or_zero.h"
 #include "runtime/script_conversions.h"
@@ -13,11 +14,6 @@ constexpr int kLevelSlider = 1;
 constexpr int kFadeTimeSlider = 2;
 constexpr int kLastSavedSlider = 64;
 constexpr int kMaxSerializePasses = 1000000;
-// Below this magnitude a target counts as silence, and the gain snaps to it once
-// the glide comes as close.
-constexpr double kSilence = 0.00001;
-
-bool NearSilence(double value) { return value > -kSilence && value < kSilence; }
 
 }  // namespace
 
@@ -117,14 +113,11 @@ void TZepkinEffect::DoSample() {
   // Each shared variable is read once: a restore on another thread may set the gain or
   // the target between two reads, and a step towards one target taken from another
   // starting point could overshoot both.
-  const double current = currentGain;
-  const double target = targetGain;
-  const double step = FiniteOrZero((target - current) * smoothingCoefficient);
-  double gain = current + step;
-  if (NearSilence(target) && NearSilence(gain)) gain = target;
+  const CheckedGlide glide{targetGain, smoothingCoefficient};
+  const double gain = glide.next(currentGain);
   currentGain = gain;
-  samples[0] = samples[0] * FiniteOrZero(gain);
-  samples[1] = samples[1] * FiniteOrZero(gain);
+  samples[0] = samples[0] * CheckedGlide::factor(gain);
+  samples[1] = samples[1] * CheckedGlide::factor(gain);
 }
 
 void TZepkinEffect::DoSerialize() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/shared_value.h"
+#include "runtime/stereo_frames.h"
 #include "runtime/zepkin.h"
 
 // The fader script: both channels are multiplied by a gain that glides, as a
@@ -16,6 +17,15 @@ class TZepkinEffect final : public TZepkin {
   void DoBlock() override;
   void DoSample() override;
   void DoSerialize() override;
+
+  // The sample section over a whole stereo block, for a block loop that knows this
+  // class: every output and, at the block's end, every variable as DoSample frame by
+  // frame would leave them. The gain is carried in a local through the block and
+  // published at its end, unless another thread set it meanwhile (a restore's init
+  // section): then that value stands. The target and the coefficient are read once, at
+  // the block's start, so a change during a block takes effect with the next one.
+  void SampleStereoFrames(const StereoFrames<float>& frames);
+  void SampleStereoFrames(const StereoFrames<double>& frames);
 
   // The block and sample sections run on the audio thread while the slider and init
   // sections run on the thread that changes a parameter or restores a chunk: what both
@@ -58,4 +68,6 @@ class TZepkinEffect final : public TZepkin {
  private:
   void CopyHostValues();
   void ResetVariables();
+  template <class Sample>
+  void RunSampleSection(const StereoFrames<Sample>& frames);
 };

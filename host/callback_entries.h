@@ -29,8 +29,10 @@ void OnGetParameterName(CDorn* plugin, VstInt32 index, char* text);
 void OnGetParameterLabel(CDorn* plugin, VstInt32 index, char* text);
 void OnGetParameterDisplay(CDorn* plugin, VstInt32 index, char* text);
 
-// Runs the block section once, then the sample section frame by frame. Buffers may
-// be the same memory: each frame reads all inputs before it writes any output.
+// Runs the block section once, then the sample section frame by frame through the
+// section interface. Buffers may be the same memory: each frame reads all inputs before
+// it writes any output. The plug-in entry installs in their place the entries compiled
+// for the class of the script it constructs (host/script_process_entries.h).
 void OnProcessReplacing(CDorn* plugin, float** inputs, float** outputs, VstInt32 frames);
 void OnProcessDoubleReplacing(CDorn* plugin, double** inputs, double** outputs, VstInt32 frames);
 

@@ -1,18 +1,23 @@
 #include "host/plugin_entry.h"
 
 #include <memory>
+#include <utility>
 
 #include "host/callback_entries.h"
 #include "host/dorn.h"
 #include "host/host_guard.h"
-#include "runtime/script_factory.h"
+#include "host/script_factory.h"
 #include "runtime/zepkin.h"
 
 namespace {
 
 AEffect* CreateInstance(audioMasterCallback audioMaster) {
-  const CallbackTable table = MakeCallbackTable();
-  std::unique_ptr<TZepkin> script = CreateScript();
+  CallbackTable table = MakeCallbackTable();
+  CreatedScript created = CreateScript();
+  // The process entries made for the script's class replace the general ones.
+  table.OnProcessReplacing = created.process.replacing;
+  table.OnProcessDoubleReplacing = created.process.doubleReplacing;
+  std::unique_ptr<TZepkin> script = std::move(created.script);
   const auto parameterCount = static_cast<VstInt32>(script->sliders.size());
   CDorn* plugin = CDorn::Create(script.get(), table, audioMaster, 1, parameterCount);
   if (!plugin) return nullptr;  // the script goes with the unique_ptr

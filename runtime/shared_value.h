@@ -18,6 +18,12 @@ class SharedValue {
   }
   SharedValue& operator=(const SharedValue& other) { return *this = static_cast<double>(other); }
   operator double() const { return value_.load(std::memory_order_relaxed); }
+  // Stores `desired` only if the value is still `expected`, bit for bit; answers whether
+  // it did. A section that carries a variable in a local over many steps publishes it
+  // this way, so that what another thread stored meanwhile stands.
+  bool CompareExchange(double expected, double desired) {
+    return value_.compare_exchange_strong(expected, desired, std::memory_order_relaxed);
+  }
 
  private:
   std::atomic<double> value_;
