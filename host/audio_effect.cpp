@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-#include "host/host_guard.h"
+#include "platform/guarded_call.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "host/callback_entries.h"
 #include "host/dorn.h"
-#include "host/host_guard.h"
 #include "host/script_factory.h"
+#include "platform/guarded_call.h"
 #include "runtime/zepkin.h"
 
 namespace {

@@ -2,12 +2,14 @@
 
 // Objects of the drawing layer (fonts, bitmaps) are shared by reference count. The
 // runtime and the plug-in object hold such references without knowing the concrete
-// toolkit types, which exist only in the Windows build.
+// toolkit types, which exist only in the Windows build. The destructor comes first,
+// so that a toolkit object's table starts with its destructors, then forget, then
+// remember.
 class ReferenceCounted {
- public:
-  virtual void remember() = 0;
-  virtual void forget() = 0;
-
  protected:
-  ~ReferenceCounted() = default;
+  virtual ~ReferenceCounted() = default;
+
+ public:
+  virtual void forget() = 0;
+  virtual void remember() = 0;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
-// Everything a host can call goes through these wrappers: an exception must never
-// reach the host, because a 32-bit MinGW DLL cannot unwind through host frames and
-// the host process would be terminated. The host gets the neutral answer instead.
+// Everything a host or the system can call (exports, record functions, window
+// procedures, COM methods) goes through these wrappers: an exception must never
+// reach the caller, because a 32-bit MinGW DLL cannot unwind through foreign frames
+// and the host process would be terminated. The caller gets the neutral answer instead.
 template <class Result, class Body>
 Result GuardedHostCall(Result neutral, Body&& body) noexcept {
   try {
@@ -21,7 +22,7 @@ void GuardedHostCall(Body&& body) noexcept {
 }
 
 // Some 32-bit hosts call plug-ins with a stack aligned to 4 bytes only, while SSE2
-// code assumes 16; functions entered from the host realign it.
+// code assumes 16; functions entered from outside the plug-in realign it.
 #if defined(__i386__)
 #define VST_HOST_ENTRY __attribute__((force_align_arg_pointer))
 #else
