@@ -1,0 +1,15 @@
+#include "vstgui/live_objects.h"
+
+namespace VSTGUI {
+
+namespace {
+std::int32_t counts[static_cast<int>(ToolkitObject::kindCount)] = {};
+}
+
+std::int32_t LiveToolkitObjects(ToolkitObject kind) { return counts[static_cast<int>(kind)]; }
+
+namespace live_objects_detail {
+void Count(ToolkitObject kind, std::int32_t change) { counts[static_cast<int>(kind)] += change; }
+}  // namespace live_objects_detail
+
+}  // namespace VSTGUI

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace VSTGUI {
+
+// How many toolkit objects of each kind are alive. GetGuiResources says nothing under
+// Wine, so the toolkit counts for itself; a session that opens and closes an editor
+// again and again must leave every count where it started.
+enum class ToolkitObject : std::int32_t { view, drawContext, bitmap, font, dropTarget, kindCount };
+
+std::int32_t LiveToolkitObjects(ToolkitObject kind);
+
+namespace live_objects_detail {
+void Count(ToolkitObject kind, std::int32_t change);
+}
+
+// A member that counts its owner as alive.
+template <ToolkitObject Kind>
+class LiveObjectTally {
+ public:
+  LiveObjectTally() { live_objects_detail::Count(Kind, 1); }
+  LiveObjectTally(const LiveObjectTally&) { live_objects_detail::Count(Kind, 1); }
+  LiveObjectTally& operator=(const LiveObjectTally&) = default;
+  ~LiveObjectTally() { live_objects_detail::Count(Kind, -1); }
+};
+
+}  // namespace VSTGUI
