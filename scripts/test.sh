@@ -7,6 +7,12 @@ cd "$QUORVANTILE_ROOT"
 
 "$QUORVANTILE_ROOT/scripts/install-dependencies.sh"
 
+# A Windows suite under Wine, on a virtual display of its own for the editor's windows;
+# the prefix's server runs inside it, so that it never outlives the display.
+windows_suite() {
+  xvfb-run -a "$QUORVANTILE_ROOT/scripts/wine-prefix.sh" run ctest "$@"
+}
+
 log "native build and tests"
 cmake --preset native >/dev/null
 cmake --build --preset native
@@ -23,9 +29,9 @@ if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
   echo "32-bit programs run under qemu here: the tests that start threads run natively only"
   windows_tests+=(--label-exclude needs-threads)
 fi
-"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" run ctest "${windows_tests[@]}"
+windows_suite "${windows_tests[@]}"
 
 log "64-bit Windows build and tests under Wine"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
-"$QUORVANTILE_ROOT/scripts/wine-prefix.sh" run ctest --preset win64 -j 2
+windows_suite --preset win64 -j 2

@@ -18,7 +18,16 @@ create_prefix() {
   log "creating the Wine prefix $WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot --init
+  # No window manager runs on the virtual display, so windows are left unmanaged:
+  # otherwise destroying a top-level window waits two seconds for a manager to let it go.
+  "$(wine_loader)" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
   wineserver --wait
+}
+
+# The 64-bit loader where there is one: it runs natively even where 32-bit programs
+# need an emulator.
+wine_loader() {
+  if [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64; else echo wine; fi
 }
 
 # Succeeds when it started the server, fails when one runs already.
