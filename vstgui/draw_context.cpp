@@ -25,6 +25,7 @@ CDrawContext::CDrawContext(CFrame* frame, HDC systemContext, HWND window)
   if (!systemContext_ && window_) {
     systemContext_ = GetDC(window_);
     ownsSystemContext_ = systemContext_ != nullptr;
+    if (ownsSystemContext_) CountToolkitObject(ToolkitObject::deviceContext, 1);
   }
   if (systemContext_) createGraphics(systemContext_);
   pen_.keep(gdip::GdipCreatePen1(kOpaqueBlack, 1.0f, Gdiplus::UnitWorld, pen_.receive()));
@@ -41,7 +42,11 @@ CDrawContext::~CDrawContext() {
   fillBrush_.reset();
   pen_.reset();
   graphics_.reset();
-  if (ownsSystemContext_) ReleaseDC(window_, systemContext_);
+  // A context taken from the window goes back to it.
+  if (ownsSystemContext_) {
+    ReleaseDC(window_, systemContext_);
+    CountToolkitObject(ToolkitObject::deviceContext, -1);
+  }
 }
 
 void CDrawContext::createGraphics(HDC context) {

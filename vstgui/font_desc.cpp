@@ -104,12 +104,17 @@ void CFontDesc::deleteAllPlatformFonts() {
   while (firstWithFont) firstWithFont->deletePlatformFont();
 }
 
+namespace {
+// Made when the module loads, and never released: every reference taken on them is
+// given back.
+CFontDesc standardFonts[kStandardFontCount] = {
+    CFontDesc("Arial", 12), CFontDesc("Arial", 18), CFontDesc("Arial", 14), CFontDesc("Arial", 12),
+    CFontDesc("Arial", 11), CFontDesc("Arial", 10), CFontDesc("Arial", 9),  CFontDesc("Symbol", 13),
+};
+}  // namespace
+
 CFontDesc* StandardFont(int index) {
-  static CFontDesc table[kStandardFontCount] = {
-      CFontDesc("Arial", 12), CFontDesc("Arial", 18), CFontDesc("Arial", 14), CFontDesc("Arial", 12),
-      CFontDesc("Arial", 11), CFontDesc("Arial", 10), CFontDesc("Arial", 9),  CFontDesc("Symbol", 13),
-  };
-  return index >= 0 && index < kStandardFontCount ? &table[index] : nullptr;
+  return index >= 0 && index < kStandardFontCount ? &standardFonts[index] : nullptr;
 }
 
 }  // namespace VSTGUI

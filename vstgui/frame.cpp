@@ -451,11 +451,12 @@ bool CFrame::resizeWindows(int width, int height) {
   int extraWidth = 0;
   int extraHeight = 0;
   for (HWND parent = GetParent(current); parent && !IsMdiClient(parent); parent = GetParent(current)) {
-    SetWindowPos(current, nullptr, 0, 0, width + extraWidth, height + extraHeight, SWP_NOMOVE | SWP_NOZORDER);
+    // The parent's decoration around this window, as it is before the resize.
     RECT parentRect{};
     RECT childRect{};
     GetWindowRect(parent, &parentRect);
     GetWindowRect(current, &childRect);
+    SetWindowPos(current, nullptr, 0, 0, width + extraWidth, height + extraHeight, SWP_NOMOVE | SWP_NOZORDER);
     extraWidth += std::max(0, OuterWidth(parentRect) - OuterWidth(childRect));
     extraHeight += std::max(0, OuterHeight(parentRect) - OuterHeight(childRect));
     if (extraWidth > kMostDecoration || extraHeight > kMostDecoration) return false;

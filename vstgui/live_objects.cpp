@@ -8,8 +8,6 @@ std::int32_t counts[static_cast<int>(ToolkitObject::kindCount)] = {};
 
 std::int32_t LiveToolkitObjects(ToolkitObject kind) { return counts[static_cast<int>(kind)]; }
 
-namespace live_objects_detail {
-void Count(ToolkitObject kind, std::int32_t change) { counts[static_cast<int>(kind)] += change; }
-}  // namespace live_objects_detail
+void CountToolkitObject(ToolkitObject kind, std::int32_t change) { counts[static_cast<int>(kind)] += change; }
 
 }  // namespace VSTGUI

@@ -7,22 +7,21 @@ namespace VSTGUI {
 // How many toolkit objects of each kind are alive. GetGuiResources says nothing under
 // Wine, so the toolkit counts for itself; a session that opens and closes an editor
 // again and again must leave every count where it started.
-enum class ToolkitObject : std::int32_t { view, drawContext, bitmap, font, dropTarget, kindCount };
+// Window device contexts count from the toolkit's GetDC to its ReleaseDC.
+enum class ToolkitObject : std::int32_t { view, drawContext, bitmap, font, dropTarget, deviceContext, kindCount };
 
 std::int32_t LiveToolkitObjects(ToolkitObject kind);
 
-namespace live_objects_detail {
-void Count(ToolkitObject kind, std::int32_t change);
-}
+void CountToolkitObject(ToolkitObject kind, std::int32_t change);
 
 // A member that counts its owner as alive.
 template <ToolkitObject Kind>
 class LiveObjectTally {
  public:
-  LiveObjectTally() { live_objects_detail::Count(Kind, 1); }
-  LiveObjectTally(const LiveObjectTally&) { live_objects_detail::Count(Kind, 1); }
+  LiveObjectTally() { CountToolkitObject(Kind, 1); }
+  LiveObjectTally(const LiveObjectTally&) { CountToolkitObject(Kind, 1); }
   LiveObjectTally& operator=(const LiveObjectTally&) = default;
-  ~LiveObjectTally() { live_objects_detail::Count(Kind, -1); }
+  ~LiveObjectTally() { CountToolkitObject(Kind, -1); }
 };
 
 }  // namespace VSTGUI

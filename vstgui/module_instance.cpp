@@ -1,12 +1,12 @@
 #include "vstgui/module_instance.h"
 
-#include "platform/win32/module_handle.h"
-
 namespace VSTGUI {
 
 HINSTANCE ToolkitModule() {
-  if (void* module = PluginModuleHandle()) return static_cast<HINSTANCE>(module);
-  return GetModuleHandleW(nullptr);
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&ToolkitModule), &module);
+  return module;
 }
 
 }  // namespace VSTGUI
