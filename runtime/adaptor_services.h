@@ -41,3 +41,6 @@ std::int32_t DornReceiveMidi(CDorn* plugin, std::int32_t* deltaFrames, std::int3
 std::int32_t GfxRedraw(CDorn* plugin);
 // Creates the editor of the given size unless one exists: 1, else 0.
 std::int32_t GfxCreateEditor(CDorn* plugin, std::int32_t width, std::int32_t height);
+// The editor's size into whichever outputs are given: 1, or 0 (outputs untouched)
+// without an editor.
+std::int32_t GfxGetSize(CDorn* plugin, std::int32_t* width, std::int32_t* height);

@@ -29,9 +29,19 @@ std::int32_t TZepkin::EnsureInit() {
   return ++initCount;
 }
 
-std::int32_t RefreshClockTicks() {
+namespace {
+
+std::int32_t LibraryClockTicks() {
   return static_cast<std::int32_t>(static_cast<long long>(std::clock()) * 1000 / CLOCKS_PER_SEC);
 }
+
+RefreshClock refreshClock = LibraryClockTicks;
+
+}  // namespace
+
+std::int32_t RefreshClockTicks() { return refreshClock(); }
+
+void UseRefreshClock(RefreshClock clock) { refreshClock = clock ? clock : LibraryClockTicks; }
 
 void TZepkin::DoGfxTimer() {
   if (!(refreshRate > 0.0)) return;

@@ -42,3 +42,7 @@ class TZepkin : public CZepkinMouse {
 
 // Milliseconds of the C library clock, the time base of the redraw pacing.
 std::int32_t RefreshClockTicks();
+// Replaces that clock (null: the C library's again), so that tests can pace redraws
+// by a clock of their own instead of waiting for real time to pass.
+using RefreshClock = std::int32_t (*)();
+void UseRefreshClock(RefreshClock clock);

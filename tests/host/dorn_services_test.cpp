@@ -135,16 +135,30 @@ TEST_F(Services, UpdateDisplayReportsWhetherTheHostDidIt) {
   EXPECT_EQ(DornUpdateDisplay(plugin()), 1);
 }
 
-TEST_F(Services, WithoutAnEditorThereIsNothingToRedrawOrCreate) {
+TEST_F(Services, WithoutAnEditorThereIsNothingToRedrawOrMeasure) {
+  std::int32_t width = 7;
+  std::int32_t height = 9;
   EXPECT_EQ(GfxRedraw(plugin()), 0);
+  EXPECT_EQ(GfxGetSize(plugin(), &width, &height), 0);
+  EXPECT_EQ(width, 7);
+  EXPECT_EQ(height, 9);
+  EXPECT_EQ(recorded.effect->flags & effFlagsHasEditor, 0);
+}
+
+#ifndef _WIN32
+// Only the Windows builds have the drawing layer that an editor needs.
+TEST_F(Services, WithoutTheDrawingLayerNoEditorIsMade) {
   EXPECT_EQ(GfxCreateEditor(plugin(), 400, 300), 0);
   EXPECT_EQ(recorded.effect->flags & effFlagsHasEditor, 0);
 }
+#endif
 
 TEST(ServicesWithoutPlugin, AnswerZero) {
   double tempo = 5.0;
   std::int32_t delta = 1;
   EXPECT_EQ(DornGetNumInputs(nullptr), 0);
+  EXPECT_EQ(GfxCreateEditor(nullptr, 400, 300), 0);
+  EXPECT_EQ(GfxGetSize(nullptr, nullptr, nullptr), 0);
   EXPECT_EQ(DornGetNumOutputs(nullptr), 0);
   EXPECT_EQ(DornSetNumInputs(nullptr, 2), 0);
   EXPECT_EQ(DornSetNumOutputs(nullptr, 2), 0);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "host/aeff_editor.h"
+#include "vstgui/editor_interface.h"
+
+namespace VSTGUI {
+class CFrame;
+}
+
+// The VST editor joined to the toolkit: the host's editor calls on one side, what the
+// toolkit asks of its editor on the other. The frame is the editor's while it is open.
+class AEffGUIEditor : public AEffEditor, public VSTGUI::VSTGUIEditorInterface {
+ public:
+  // Becomes the effect's editor at once.
+  explicit AEffGUIEditor(AudioEffect* owner);
+  ~AEffGUIEditor() override;
+
+  bool getRect(ERect** rect) override;
+  bool open(void* parentWindow) override;
+  void close() override;
+  // Lets the frame repaint its dirty views, unless the idle work is calling the host.
+  void idle() override;
+  bool onKeyDown(VstKeyCode& keyCode) override;
+  bool onKeyUp(VstKeyCode& keyCode) override;
+  bool onWheel(float distance) override;
+  bool setKnobMode(VstInt32 value) override;
+  virtual void setParameter(VstInt32 index, float value);
+  // Draws the frame over the rectangle, or over all of it without one.
+  virtual void draw(ERect* rect);
+  // The toolkit's idle while it tracks the mouse: idles, paints what waits to be
+  // painted and lets the host idle, at most every 100 ms.
+  void doIdleStuff() override;
+  std::int32_t getKnobMode() const override;
+  void beginEdit(std::int32_t index) override;
+  void endEdit(std::int32_t index) override;
+
+ protected:
+  VSTGUI::CFrame* frame = nullptr;
+  ERect rect{};
+  std::uint32_t lastIdleTicks;
+  bool idleWorkRunning = false;
+
+ private:
+  bool oleInitialized_;
+};

@@ -1,0 +1,44 @@
+#include "editor/dorn_editor.h"
+
+#include <windows.h>
+
+#include "editor/dorn_view.h"
+#include "host/dorn.h"
+#include "vstgui/frame.h"
+
+CDornEditor::CDornEditor(CDorn* plugin, std::int32_t width, std::int32_t height)
+    : AEffGUIEditor(plugin), pluginObject(plugin), editorWidth(width), editorHeight(height) {
+  rect = {0, 0, static_cast<VstInt16>(height), static_cast<VstInt16>(width)};
+}
+
+CDornEditor::~CDornEditor() { releaseFrame(); }
+
+bool CDornEditor::open(void* parentWindow) {
+  if (!parentWindow) return false;
+  if (frame && frame->isOpen()) return true;
+  releaseFrame();  // a frame whose window the host destroyed under it
+  AEffGUIEditor::open(parentWindow);
+  const VSTGUI::ViewRect size{0.0, 0.0, double(editorWidth), double(editorHeight)};
+  frame = new VSTGUI::CFrame(size, static_cast<HWND>(parentWindow), this);
+  // The frame's list holds the view with its creation reference; destroying the frame
+  // releases both.
+  view_ = new CDornView(size, pluginObject);
+  frame->addView(view_);
+  return true;
+}
+
+void CDornEditor::close() {
+  releaseFrame();
+  AEffGUIEditor::close();
+}
+
+void CDornEditor::releaseFrame() {
+  if (frame) frame->forget();
+  frame = nullptr;
+  view_ = nullptr;
+}
+
+void CDornEditor::idle() {
+  if (view_ && frame && pluginObject && pluginObject->callbacks.OnIdle) pluginObject->callbacks.OnIdle(pluginObject);
+  AEffGUIEditor::idle();
+}
