@@ -20,15 +20,9 @@ void CountIdle(CDorn* plugin) {
   OnIdle(plugin);
 }
 
-AEffect* MakePlugin(TestHost& host, bool withPress) {
+PacedScript* FreshPacedScript() {
   entryCalls = {};
-  auto* script = new PacedScript();
-  AEffect* effect = host.create([&](audioMasterCallback callback) -> AEffect* {
-    CDorn* created = CDorn::Create(script, ViewRecordingTable(withPress), callback, 1, 0);
-    return created ? created->getAeffect() : nullptr;
-  });
-  script->adaptor = static_cast<CDorn*>(effect->object);
-  return effect;
+  return new PacedScript();
 }
 
 }  // namespace
@@ -45,7 +39,7 @@ CallbackTable ViewRecordingTable(bool withPress) {
   return table;
 }
 
-EditedPlugin::EditedPlugin(bool withPress, bool withEditor) : instance_(MakePlugin(host, withPress)) {
-  plugin_ = static_cast<CDorn*>(instance_.effect()->object);
-  if (withEditor) GfxCreateEditor(plugin_, 200, 150);
+EditedPlugin::EditedPlugin(bool withPress, bool withEditor)
+    : ScriptPlugin(FreshPacedScript(), ViewRecordingTable(withPress)) {
+  if (withEditor) GfxCreateEditor(plugin(), 200, 150);
 }

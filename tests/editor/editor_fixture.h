@@ -7,7 +7,7 @@
 #include "host/dorn.h"
 #include "runtime/zepkin.h"
 #include "tests/support/host_window.h"
-#include "tests/support/test_host.h"
+#include "tests/support/script_plugin.h"
 
 // What reached the view's table entries (and the idle entry) of the plug-in under test.
 struct ViewEntryCalls {
@@ -40,21 +40,14 @@ class PacedScript final : public TZepkin {
   PacedScript() { refreshRate = 30.0; }
 };
 
-// A plug-in object around a PacedScript with the recording table, made in this
-// program through the test host, with its editor of 200 x 150 created.
-class EditedPlugin {
+// A plug-in object around a PacedScript with the recording table, with its editor of
+// 200 x 150 created.
+class EditedPlugin : public ScriptPlugin {
  public:
   explicit EditedPlugin(bool withPress = true, bool withEditor = true);
 
-  CDorn* plugin() const { return plugin_; }
-  PluginInstance& instance() { return instance_; }
-  // The frame's window inside the host's, once open there.
-  static HWND frameWindow(HWND parent) { return FindWindowExW(parent, nullptr, nullptr, nullptr); }
-  VstIntPtr open(HWND parent) { return instance_.dispatch(effEditOpen, 0, 0, parent); }
-
-  TestHost host;
-
- private:
-  CDorn* plugin_ = nullptr;
-  PluginInstance instance_;
+  VstIntPtr open(HWND parent) { return instance().dispatch(effEditOpen, 0, 0, parent); }
 };
+
+// The frame's window inside the host's, once open there.
+inline HWND FrameWindowIn(HWND parent) { return FindWindowExW(parent, nullptr, nullptr, nullptr); }

@@ -66,7 +66,7 @@ TEST(EditorLifecycle, AHundredOpenAndCloseCyclesLeaveEverythingWhereItWas) {
   Holdings open;
   for (int cycle = 0; cycle < 100; ++cycle) {
     ASSERT_EQ(edited.open(host.handle()), 1);
-    UpdateWindow(EditedPlugin::frameWindow(host.handle()));
+    UpdateWindow(FrameWindowIn(host.handle()));
     edited.instance().dispatch(effEditIdle);
     if (cycle == 0) open = Holdings();
     edited.instance().dispatch(effEditClose);

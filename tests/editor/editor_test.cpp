@@ -13,7 +13,7 @@ class Editor : public ::testing::Test {
  protected:
   ~Editor() override { UseRefreshClock(nullptr); }
 
-  HWND frameWindow() const { return EditedPlugin::frameWindow(host.handle()); }
+  HWND frameWindow() const { return FrameWindowIn(host.handle()); }
   LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(frameWindow(), message, wParam, lParam);
   }
@@ -96,11 +96,11 @@ TEST(EditorWithoutPressEntry, APressIsStillHandled) {
   HostWindow host;
   EditedPlugin edited(false);
   edited.open(host.handle());
-  SendMessageW(EditedPlugin::frameWindow(host.handle()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_EQ(GetCapture(), EditedPlugin::frameWindow(host.handle())) << "taken as handled";
-  SendMessageW(EditedPlugin::frameWindow(host.handle()), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(6, 6));
+  SendMessageW(FrameWindowIn(host.handle()), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetCapture(), FrameWindowIn(host.handle())) << "taken as handled";
+  SendMessageW(FrameWindowIn(host.handle()), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(6, 6));
   EXPECT_EQ(entryCalls.moves.size(), 1u);
-  SendMessageW(EditedPlugin::frameWindow(host.handle()), WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+  SendMessageW(FrameWindowIn(host.handle()), WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
 }
 
 TEST_F(Editor, KeysFromTheHostReachTheKeyEntriesThroughTheFrame) {
@@ -178,7 +178,7 @@ TEST_F(Editor, AHostThatDestroysItsWindowBeforeClosingLosesNothing) {
   EXPECT_EQ(ThreadWindowCount(), 0);
   HostWindow another;
   EXPECT_EQ(edited.open(another.handle()), 1) << "a new window opens a new frame";
-  EXPECT_NE(EditedPlugin::frameWindow(another.handle()), nullptr);
+  EXPECT_NE(FrameWindowIn(another.handle()), nullptr);
 }
 
 }  // namespace

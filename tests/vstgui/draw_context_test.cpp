@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "vstgui/offscreen_context.h"
 
 namespace {

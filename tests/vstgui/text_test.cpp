@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "vstgui/offscreen_context.h"
 
 namespace {

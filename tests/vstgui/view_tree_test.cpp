@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "vstgui/frame.h"
 #include "vstgui/offscreen_context.h"
 

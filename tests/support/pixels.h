@@ -30,7 +30,7 @@ std::vector<Argb> AllPixels(VSTGUI::COffscreenContext& context);
 // rectangle when there is none.
 VSTGUI::ViewRect InkBounds(VSTGUI::COffscreenContext& context, Argb background = kTransparent);
 
-// The pattern picture linked into the test program.
+// The pattern picture of tests/support/test_pictures.rc, linked into the test program.
 constexpr int kPatternResource = 101;
 constexpr int kEmptyResource = 102;
 constexpr int kPatternSize = 50;

@@ -1,4 +1,4 @@
-#include "pixels.h"
+#include "tests/support/pixels.h"
 
 #include <algorithm>
 
