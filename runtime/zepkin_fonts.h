@@ -15,6 +15,12 @@ struct FontSlot {
 
 class CZepkinFonts : public CZepkinFiles {
  public:
+  // Selects a font as translated drawing code does: the line height follows the size,
+  // the slot records the selection, and the family is asked for at the size's whole
+  // number of pixels, "verdana" instead when that was refused (outside a drawing pass).
+  // Answers what the last font request answered.
+  std::int32_t SelectFontSlot(std::int32_t slot, const std::string& family, double size);
+
   std::map<std::int32_t, FontSlot> fontSlots;
   double textHeight = 0.0;
 
