@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t kFontNameString = 10000;
 constexpr int kLevelSlider = 1;
 constexpr int kFadeTimeSlider = 2;
 constexpr int kLastSavedSlider = 64;
@@ -41,6 +40,9 @@ void TZepkinEffect::ResetVariables() {
   fadeTimeMs = targetGain = smoothingTime = smoothingCoefficient = 0.0;
   serializeCounter = 0.0;
   colorRed = colorGreen = colorBlue = colorAlpha = 0.0;
+  blendMode = clearColor = 0.0;
+  canvasWidth = canvasHeight = 0.0;
+  seenMouseButtons = seenMouseX = seenMouseY = 0.0;
 }
 
 void TZepkinEffect::CopyHostValues() {

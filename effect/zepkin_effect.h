@@ -17,6 +17,9 @@ class TZepkinEffect final : public TZepkin {
   void DoBlock() override;
   void DoSample() override;
   void DoSerialize() override;
+  // The drawing section: paints the background colour, if there is one, resets the
+  // drawing state and selects the text font. It draws no controls.
+  void DoGfx() override;
 
   // The sample section over a whole stereo block, for a block loop that knows this
   // class: every output and, at the block's end, every variable as DoSample frame by
@@ -64,8 +67,21 @@ class TZepkinEffect final : public TZepkin {
   double colorGreen = 0.0;
   double colorBlue = 0.0;
   double colorAlpha = 0.0;
+  double blendMode = 0.0;
+  // Packed background colour (red in the low byte); 0 paints no background. No section
+  // of the fader sets it.
+  double clearColor = 0.0;
+  // The drawing area and the mouse as the drawing section last saw them.
+  double canvasWidth = 0.0;
+  double canvasHeight = 0.0;
+  double seenMouseButtons = 0.0;
+  double seenMouseX = 0.0;
+  double seenMouseY = 0.0;
 
  private:
+  // The string that names the text font's family.
+  static constexpr std::int32_t kFontNameString = 10000;
+
   void CopyHostValues();
   void ResetVariables();
   template <class Sample>
