@@ -1,28 +1,16 @@
 #include "host/plugin_entry.h"
 
-#include <memory>
-#include <utility>
-
 #include "host/callback_entries.h"
 #include "host/dorn.h"
-#include "host/script_factory.h"
+#include "host/plugin_instance.h"
 #include "platform/guarded_call.h"
-#include "runtime/zepkin.h"
 
 namespace {
 
+// The product has no editor: the table's drawing and input entries stay empty.
 AEffect* CreateInstance(audioMasterCallback audioMaster) {
-  CallbackTable table = MakeCallbackTable();
-  CreatedScript created = CreateScript();
-  // The process entries made for the script's class replace the general ones.
-  table.OnProcessReplacing = created.process.replacing;
-  table.OnProcessDoubleReplacing = created.process.doubleReplacing;
-  std::unique_ptr<TZepkin> script = std::move(created.script);
-  const auto parameterCount = static_cast<VstInt32>(script->sliders.size());
-  CDorn* plugin = CDorn::Create(script.get(), table, audioMaster, 1, parameterCount);
-  if (!plugin) return nullptr;  // the script goes with the unique_ptr
-  script.release()->adaptor = plugin;
-  return plugin->getAeffect();
+  CDorn* const plugin = CreatePluginObject(audioMaster, MakeCallbackTable(), CreateScript());
+  return plugin ? plugin->getAeffect() : nullptr;
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#include "effect/zepkin_effect.h"
+#include "graphics/view_entries.h"
+#include "host/callback_entries.h"
+#include "host/dorn.h"
+#include "host/plugin_entry.h"
+#include "host/plugin_instance.h"
+#include "platform/guarded_call.h"
+#include "runtime/adaptor_services.h"
+
+// The entry points of the connected-editor build: the product's fader with its editor
+// connected, for tests and for whoever wants to see the drawing layer at work. It is
+// never installed as the product, which has no editor. Being an object of its own, this
+// file's entry points are the library's; the product's, in the core, are not linked.
+
+namespace {
+
+constexpr std::int32_t kEditorWidth = 400;
+constexpr std::int32_t kEditorHeight = 200;
+
+// A further slider for the fader's background colour (packed, red in the low byte), so
+// that the drawing section has something to paint.
+void AddBackgroundSlider(TZepkin& script) {
+  auto* const fader = dynamic_cast<TZepkinEffect*>(&script);
+  if (!fader || !fader->AddSlider({3, 0.0, 0.0, 16777215.0, 1.0, "", "", "background colour"})) return;
+  fader->sliders.back().boundVariable = &fader->clearColor;
+}
+
+AEffect* CreateConnectedInstance(audioMasterCallback audioMaster) {
+  CallbackTable table = MakeCallbackTable();
+  table.OnDraw = OnDraw;
+  table.OnMouseDown = OnMouseDown;
+  table.OnMouseUp = OnMouseUp;
+  table.OnMouseMoved = OnMouseMoved;
+  CreatedScript created = CreateScript();
+  AddBackgroundSlider(*created.script);
+  CDorn* const plugin = CreatePluginObject(audioMaster, table, std::move(created));
+  if (!plugin) return nullptr;
+  GfxCreateEditor(plugin, kEditorWidth, kEditorHeight);
+  return plugin->getAeffect();
+}
+
+}  // namespace
+
+extern "C" {
+
+VST_HOST_ENTRY AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster) {
+  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateConnectedInstance(audioMaster); });
+}
+
+VST_HOST_ENTRY AEffect* VSTCALLBACK MAIN(audioMasterCallback audioMaster) {
+  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateConnectedInstance(audioMaster); });
+}
+
+}  // extern "C"
