@@ -117,33 +117,35 @@ void CDrawContext::drawPolygon(const ViewPoint* points, std::int32_t count, Draw
   }
 }
 
+ViewRect CDrawContext::orderedDeviceRect(const ViewRect& rect) const {
+  return ViewRect{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+                  std::max(rect.top, rect.bottom)}
+      .offset(drawOffset_.x, drawOffset_.y);
+}
+
 void CDrawContext::drawRectangle(const ViewRect& rect, DrawStyle style) {
   if (!graphics_) return;
-  const double x0 = std::min(rect.left, rect.right) + drawOffset_.x;
-  const double x1 = std::max(rect.left, rect.right) + drawOffset_.x;
-  const double y0 = std::min(rect.top, rect.bottom) + drawOffset_.y;
-  const double y1 = std::max(rect.top, rect.bottom) + drawOffset_.y;
+  const ViewRect area = orderedDeviceRect(rect);
   if (Fills(style) && fillBrush_) {
-    graphics_.keep(gdip::GdipFillRectangle(graphics_.get(), fillBrush_.get(), ToDeviceReal(x0), ToDeviceReal(y0),
-                                           ToDeviceReal(x1 - x0), ToDeviceReal(y1 - y0)));
+    graphics_.keep(gdip::GdipFillRectangle(graphics_.get(), fillBrush_.get(), ToDeviceReal(area.left),
+                                           ToDeviceReal(area.top), ToDeviceReal(area.width()),
+                                           ToDeviceReal(area.height())));
   }
   // The outline lies inside the filled area: one pixel narrower and shorter.
   if (Strokes(style) && pen_) {
-    graphics_.keep(gdip::GdipDrawRectangle(graphics_.get(), pen_.get(), ToDeviceReal(x0), ToDeviceReal(y0),
-                                           ToDeviceReal(x1 - x0 - 1.0), ToDeviceReal(y1 - y0 - 1.0)));
+    graphics_.keep(gdip::GdipDrawRectangle(graphics_.get(), pen_.get(), ToDeviceReal(area.left),
+                                           ToDeviceReal(area.top), ToDeviceReal(area.width() - 1.0),
+                                           ToDeviceReal(area.height() - 1.0)));
   }
 }
 
 void CDrawContext::drawEllipse(const ViewRect& rect, DrawStyle style) {
   if (!graphics_) return;
-  const double x0 = std::min(rect.left, rect.right) + drawOffset_.x;
-  const double x1 = std::max(rect.left, rect.right) + drawOffset_.x;
-  const double y0 = std::min(rect.top, rect.bottom) + drawOffset_.y;
-  const double y1 = std::max(rect.top, rect.bottom) + drawOffset_.y;
-  const INT x = ToDeviceInt(x0);
-  const INT y = ToDeviceInt(y0);
-  const INT width = ToDeviceInt(x1 - x0) - 1;
-  const INT height = ToDeviceInt(y1 - y0) - 1;
+  const ViewRect area = orderedDeviceRect(rect);
+  const INT x = ToDeviceInt(area.left);
+  const INT y = ToDeviceInt(area.top);
+  const INT width = ToDeviceInt(area.width()) - 1;
+  const INT height = ToDeviceInt(area.height()) - 1;
   if (Fills(style) && fillBrush_) {
     graphics_.keep(gdip::GdipFillEllipseI(graphics_.get(), fillBrush_.get(), x, y, width, height));
   }

@@ -88,6 +88,8 @@ class CDrawContext : public CBaseObject {
 
  private:
   void createGraphics(HDC context);
+  // The rectangle with its corners ordered, offset into device coordinates.
+  ViewRect orderedDeviceRect(const ViewRect& rect) const;
   void applyDefaults();
   Gdiplus::GpFont* textFont();
 
