@@ -78,7 +78,6 @@ class CDrawContext : public CBaseObject {
   void setWindowOrigin(const ViewPoint& origin) { windowOrigin_ = origin; }
   const ViewPoint& getPenPosition() const { return penPosition_; }
   CFrame* getFrame() const { return frame_; }
-  HDC getSystemContext() const { return systemContext_; }
   Gdiplus::GpGraphics* platformGraphics() const { return graphics_.get(); }
 
  protected:

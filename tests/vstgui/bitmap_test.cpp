@@ -14,6 +14,7 @@ TEST(Bitmap, ResourcePictureIsDecodedThroughTheResourceStream) {
     auto* bitmap = new CBitmap(description);
     ASSERT_EQ(bitmap->getWidth(), kPatternSize);
     ASSERT_EQ(bitmap->getHeight(), kPatternSize);
+    EXPECT_EQ(bitmap->getResourceDescription().kind, description.kind);
     for (const auto& [x, y] : {std::pair{0, 0}, {49, 0}, {0, 49}, {17, 33}, {49, 49}}) {
       EXPECT_EQ(PixelAt(*bitmap, x, y), PatternPixel(x, y)) << x << "," << y;
     }

@@ -93,6 +93,7 @@ class FrameWindow : public ::testing::Test {
 TEST_F(FrameWindow, IsAChildOfTheHostsWindowOfTheFramesSize) {
   ASSERT_TRUE(IsWindow(window()));
   EXPECT_EQ(GetParent(window()), host.handle());
+  EXPECT_EQ(frame->getParentWindow(), host.handle());
   RECT client{};
   GetClientRect(window(), &client);
   EXPECT_EQ(client.right, 200);
@@ -237,6 +238,7 @@ TEST_F(FrameWindow, AHostThatDestroysItsWindowFirstLeavesAFrameWithoutOne) {
   EXPECT_FALSE(IsWindow(frameWindow));
   EXPECT_FALSE(frame->isOpen());
   EXPECT_EQ(frame->getWindow(), nullptr);
+  EXPECT_EQ(frame->getParentWindow(), nullptr);
   frame->idle();
   EXPECT_FALSE(frame->resizeFrame(300, 300));
   frame->forget();
