@@ -18,16 +18,23 @@ float EffectCalls::parameter(VstInt32 index) const { return effect_->getParamete
 
 void EffectCalls::setParameter(VstInt32 index, float value) const { effect_->setParameter(effect_, index, value); }
 
-std::vector<unsigned char> EffectCalls::chunk() const {
+namespace {
+
+VstInt32 PresetFlag(ChunkScope scope) { return scope == ChunkScope::kProgram ? 1 : 0; }
+
+}  // namespace
+
+std::vector<unsigned char> EffectCalls::chunk(ChunkScope scope) const {
   void* data = nullptr;
-  const VstIntPtr size = dispatch(effGetChunk, 0, 0, &data);
+  const VstIntPtr size = dispatch(effGetChunk, PresetFlag(scope), 0, &data);
   if (size <= 0 || !data) return {};
   const auto* bytes = static_cast<const unsigned char*>(data);
   return std::vector<unsigned char>(bytes, bytes + size);
 }
 
-VstIntPtr EffectCalls::restore(std::vector<unsigned char> bytes) const {
-  return dispatch(effSetChunk, 0, static_cast<VstIntPtr>(bytes.size()), bytes.empty() ? nullptr : bytes.data());
+VstIntPtr EffectCalls::restore(std::vector<unsigned char> bytes, ChunkScope scope) const {
+  return dispatch(effSetChunk, PresetFlag(scope), static_cast<VstIntPtr>(bytes.size()),
+                  bytes.empty() ? nullptr : bytes.data());
 }
 
 void EffectCalls::process(float** inputs, float** outputs, VstInt32 frames) const {

@@ -5,6 +5,10 @@
 
 #include "host/vst2_interface.h"
 
+// Which state a chunk call concerns: the whole bank, or the current program alone (the
+// interface's preset flag).
+enum class ChunkScope { kBank, kProgram };
+
 // The calls a host makes on one plug-in instance through its effect record, written
 // once for every program that hosts plug-ins. It hands on what the plug-in answers as it
 // is, hostile values included: what counts as a failure is for the program above it to
@@ -24,11 +28,11 @@ class EffectCalls {
   float parameter(VstInt32 index) const;
   void setParameter(VstInt32 index, float value) const;
 
-  // The state chunk as the plug-in hands it over for a whole bank (empty when it has none).
-  std::vector<unsigned char> chunk() const;
+  // The state chunk as the plug-in hands it over (empty when it has none).
+  std::vector<unsigned char> chunk(ChunkScope scope = ChunkScope::kBank) const;
   // Restores a state chunk from a buffer of the host's own, as hosts hand it over; the
   // plug-in's answer.
-  VstIntPtr restore(std::vector<unsigned char> bytes) const;
+  VstIntPtr restore(std::vector<unsigned char> bytes, ChunkScope scope = ChunkScope::kBank) const;
 
   void process(float** inputs, float** outputs, VstInt32 frames) const;
   void process(double** inputs, double** outputs, VstInt32 frames) const;

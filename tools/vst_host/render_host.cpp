@@ -9,7 +9,6 @@ namespace {
 // needs them: the process level a host reports, and its language.
 constexpr VstIntPtr kVstProcessLevelOffline = 4;
 constexpr VstIntPtr kVstLangEnglish = 1;
-constexpr double kTempo = 120.0;
 constexpr char kHostName[] = "vst-render";
 
 VstIntPtr CopyText(void* ptr, const char* text, std::size_t capacity) {
@@ -27,19 +26,20 @@ VstIntPtr CanDo(const void* ptr) {
 
 }  // namespace
 
-RenderHost::RenderHost(double sampleRate, VstInt32 blockSize) : blockSize_(blockSize) {
+RenderHost::RenderHost(double sampleRate, VstInt32 blockSize, const Transport& transport) : blockSize_(blockSize) {
   timeInfo_.sampleRate = sampleRate;
-  timeInfo_.tempo = kTempo;
-  timeInfo_.timeSigNumerator = 4;
-  timeInfo_.timeSigDenominator = 4;
+  timeInfo_.tempo = transport.tempo;
+  timeInfo_.timeSigNumerator = transport.numerator;
+  timeInfo_.timeSigDenominator = transport.denominator;
   timeInfo_.flags = kVstTransportPlaying | kVstPpqPosValid | kVstTempoValid | kVstBarsValid | kVstTimeSigValid;
 }
 
 void RenderHost::setPosition(std::int64_t frame) {
   timeInfo_.samplePos = static_cast<double>(frame);
-  const double beats = timeInfo_.samplePos / timeInfo_.sampleRate * kTempo / 60.0;
-  timeInfo_.ppqPos = beats;
-  timeInfo_.barStartPos = beats - std::fmod(beats, 4.0);
+  const double quarters = timeInfo_.samplePos / timeInfo_.sampleRate * timeInfo_.tempo / 60.0;
+  const double barQuarters = timeInfo_.timeSigNumerator * 4.0 / timeInfo_.timeSigDenominator;
+  timeInfo_.ppqPos = quarters;
+  timeInfo_.barStartPos = std::floor(quarters / barQuarters) * barQuarters;
 }
 
 VstIntPtr RenderHost::answer(const HostCall& call) {
