@@ -10,7 +10,8 @@ TEST(RenderOptions, DefaultsAreTheOwnPlugInAndBlocksOf512Frames) {
   const RenderOptions options = ParseRenderOptions({"in.wav", "out.wav"});
   EXPECT_EQ(options.input, "in.wav");
   EXPECT_EQ(options.output, "out.wav");
-  EXPECT_EQ(options.plugin, "");
+  ASSERT_EQ(options.chain.size(), 1u);
+  EXPECT_EQ(options.chain[0].path, "");
   EXPECT_EQ(options.blockSize, 512);
   EXPECT_FALSE(options.doublePrecision);
   EXPECT_EQ(options.format, "");
@@ -20,10 +21,40 @@ TEST(RenderOptions, ValuesComeAfterASpaceOrAnEqualsSign) {
   const RenderOptions options = ParseRenderOptions({"--block", "64", "--plugin=fx.so", "--param", "fade time=0.2",
                                                     "--param=target level=0.5", "--double", "a.wav", "b.flac"});
   EXPECT_EQ(options.blockSize, 64);
-  EXPECT_EQ(options.plugin, "fx.so");
-  EXPECT_EQ(options.parameters, (std::vector<std::string>{"fade time=0.2", "target level=0.5"}));
+  ASSERT_EQ(options.chain.size(), 1u);
+  EXPECT_EQ(options.chain[0].path, "fx.so");
+  EXPECT_EQ(options.chain[0].parameters, (std::vector<std::string>{"fade time=0.2", "target level=0.5"}));
   EXPECT_TRUE(options.doublePrecision);
   EXPECT_EQ(options.output, "b.flac");
+}
+
+TEST(RenderOptions, PlugInOptionsReferToThePlugInNamedBeforeThem) {
+  const RenderOptions options =
+      ParseRenderOptions({"--param", "fade time=0", "--plugin", "a.so", "--preset", "a.fxp", "--block", "64",
+                          "--plugin", "b.so", "--param", "x=1", "--chunk", "b.chunk", "--save-preset", "b.fxb",
+                          "in.wav", "out.wav"});
+  ASSERT_EQ(options.chain.size(), 3u);
+  EXPECT_EQ(options.chain[0].path, "");  // our own plug-in, which the first option was for
+  EXPECT_EQ(options.chain[0].parameters, (std::vector<std::string>{"fade time=0"}));
+  EXPECT_EQ(options.chain[1].path, "a.so");
+  EXPECT_EQ(options.chain[1].preset, "a.fxp");
+  EXPECT_TRUE(options.chain[1].parameters.empty());
+  EXPECT_EQ(options.chain[2].path, "b.so");
+  EXPECT_EQ(options.chain[2].parameters, (std::vector<std::string>{"x=1"}));
+  EXPECT_EQ(options.chain[2].chunk, "b.chunk");
+  EXPECT_EQ(options.chain[2].savePreset, "b.fxb");
+  EXPECT_EQ(options.blockSize, 64);
+}
+
+TEST(RenderOptions, TempoAndTimeSignatureSetTheTransport) {
+  const RenderOptions defaults = ParseRenderOptions({"in.wav", "out.wav"});
+  EXPECT_EQ(defaults.transport.tempo, 120.0);
+  EXPECT_EQ(defaults.transport.numerator, 4);
+  EXPECT_EQ(defaults.transport.denominator, 4);
+  const RenderOptions options = ParseRenderOptions({"--tempo", "92.5", "--time-signature", "7/8", "in.wav", "out.wav"});
+  EXPECT_EQ(options.transport.tempo, 92.5);
+  EXPECT_EQ(options.transport.numerator, 7);
+  EXPECT_EQ(options.transport.denominator, 8);
 }
 
 TEST(RenderOptions, InfoNeedsNoAudioFiles) {
@@ -40,6 +71,21 @@ TEST(RenderOptions, MistakesAreUsageErrors) {
            {"--block", "12x", "in.wav", "out.wav"},
            {"--loud", "in.wav", "out.wav"},
            {"in.wav", "out.wav", "--plugin"},
+           {"--tempo", "0", "in.wav", "out.wav"},
+           {"--tempo", "-120", "in.wav", "out.wav"},
+           {"--tempo", "inf", "in.wav", "out.wav"},
+           {"--tempo", "nan", "in.wav", "out.wav"},
+           {"--tempo", "1e9", "in.wav", "out.wav"},
+           {"--tempo", "120bpm", "in.wav", "out.wav"},
+           {"--time-signature", "4", "in.wav", "out.wav"},
+           {"--time-signature", "0/4", "in.wav", "out.wav"},
+           {"--time-signature", "3/5", "in.wav", "out.wav"},
+           {"--time-signature", "3/0", "in.wav", "out.wav"},
+           {"--time-signature", "4/128", "in.wav", "out.wav"},
+           {"--time-signature", "65/4", "in.wav", "out.wav"},
+           {"--time-signature", "3/4x", "in.wav", "out.wav"},
+           {"--json", "in.wav", "out.wav"},
+           {"--info", "--plugin", "a.so", "--plugin", "b.so"},
        }) {
     EXPECT_THROW(ParseRenderOptions(arguments), UsageError) << ::testing::PrintToString(arguments);
   }

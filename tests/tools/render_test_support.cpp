@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include "platform/plugin_library.h"
 #include "tools/render/render.h"
 
 ScratchFolder::ScratchFolder(const std::string& name)
@@ -49,6 +51,20 @@ void WriteText(const std::string& path, const std::string& text) { std::ofstream
 
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
+std::vector<unsigned char> ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string FaderPlugin() { return ExecutableDirectory() + QUORVANTILE_PLUGIN_FILE_NAME; }
+
+std::string ProbePlugin() { return ExecutableDirectory() + QUORVANTILE_PROBE_PLUGIN; }
+
 ToolRun RunTool(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
   const int status = RunRender(arguments, Console{out, err, false});
@@ -60,4 +76,14 @@ std::size_t LineCount(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) ++lines;
   return lines;
+}
+
+void ExpectRefusal(const ToolRun& run, const std::vector<std::string>& texts) {
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(LineCount(run.err), 1u) << run.err;
+  EXPECT_EQ(run.err.rfind("vst-render: ", 0), 0u) << run.err;
+  for (const std::string& text : texts) {
+    EXPECT_NE(run.err.find(text), std::string::npos) << "expected \"" << text << "\" in: " << run.err;
+  }
 }

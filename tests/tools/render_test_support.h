@@ -35,6 +35,12 @@ void WriteFloatWav(const std::string& path, int channels, double sampleRate, con
 Audio ReadAudio(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);
 bool FileExists(const std::string& path);
+std::vector<unsigned char> ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::vector<unsigned char>& bytes);
+
+// The fader built with the tests, and the probe plug-in of the tests (probe_plugin.cpp).
+std::string FaderPlugin();
+std::string ProbePlugin();
 
 // vst-render as its main runs it, in this process.
 struct ToolRun {
@@ -46,3 +52,8 @@ ToolRun RunTool(const std::vector<std::string>& arguments);
 
 // Lines of a text, the last one counted even without its line break.
 std::size_t LineCount(const std::string& text);
+
+// A refusal as the tool gives it: a non-zero exit status, nothing on standard output,
+// and one line on standard error that starts with the tool's name and holds each of
+// the texts.
+void ExpectRefusal(const ToolRun& run, const std::vector<std::string>& texts);

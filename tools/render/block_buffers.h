@@ -3,38 +3,41 @@
 #include <cstddef>
 #include <vector>
 
-// One block of audio on its way through a plug-in: the interleaved frames of the
-// audio files, and the separate channel buffers of the host's process call.
+// One block of audio on its way through a chain of plug-ins: the interleaved frames of
+// the audio files, and the separate channel buffers of the host's process calls. Each
+// plug-in writes into buffers of its own, which the next one reads.
 template <class Sample>
-class BlockBuffers {
+class ChainBuffers {
  public:
-  BlockBuffers(int inputs, int outputs, std::size_t blockSize)
-      : inputs_(static_cast<std::size_t>(inputs), std::vector<Sample>(blockSize)),
-        outputs_(static_cast<std::size_t>(outputs), std::vector<Sample>(blockSize)) {
-    for (auto& channel : inputs_) inputPointers_.push_back(channel.data());
-    for (auto& channel : outputs_) outputPointers_.push_back(channel.data());
+  // channels: the first plug-in's inputs, then each plug-in's outputs.
+  ChainBuffers(const std::vector<int>& channels, std::size_t blockSize) : stages_(channels.size()) {
+    for (std::size_t stage = 0; stage < channels.size(); ++stage) {
+      stages_[stage].buffers.assign(static_cast<std::size_t>(channels[stage]), std::vector<Sample>(blockSize));
+      for (auto& channel : stages_[stage].buffers) stages_[stage].pointers.push_back(channel.data());
+    }
   }
 
-  Sample** inputs() { return inputPointers_.data(); }
-  Sample** outputs() { return outputPointers_.data(); }
+  Sample** inputsOf(std::size_t plugin) { return stages_[plugin].pointers.data(); }
+  Sample** outputsOf(std::size_t plugin) { return stages_[plugin + 1].pointers.data(); }
 
   void takeInput(const double* interleaved, std::size_t frames) {
-    const std::size_t channels = inputs_.size();
-    for (std::size_t c = 0; c < channels; ++c) {
-      for (std::size_t j = 0; j < frames; ++j) inputs_[c][j] = static_cast<Sample>(interleaved[j * channels + c]);
+    auto& channels = stages_.front().buffers;
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+      for (std::size_t j = 0; j < frames; ++j) channels[c][j] = static_cast<Sample>(interleaved[j * channels.size() + c]);
     }
   }
 
   void giveOutput(double* interleaved, std::size_t frames) const {
-    const std::size_t channels = outputs_.size();
-    for (std::size_t c = 0; c < channels; ++c) {
-      for (std::size_t j = 0; j < frames; ++j) interleaved[j * channels + c] = outputs_[c][j];
+    const auto& channels = stages_.back().buffers;
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+      for (std::size_t j = 0; j < frames; ++j) interleaved[j * channels.size() + c] = channels[c][j];
     }
   }
 
  private:
-  std::vector<std::vector<Sample>> inputs_;
-  std::vector<std::vector<Sample>> outputs_;
-  std::vector<Sample*> inputPointers_;
-  std::vector<Sample*> outputPointers_;
+  struct Stage {
+    std::vector<std::vector<Sample>> buffers;
+    std::vector<Sample*> pointers;
+  };
+  std::vector<Stage> stages_;
 };

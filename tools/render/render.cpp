@@ -32,24 +32,31 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-void ShowInfo(const std::string& pluginPath, std::ostream& out) {
-  const PluginModule module(pluginPath);
-  RenderHost host(kInfoSampleRate, kInfoBlockSize);
+void ShowInfo(const RenderOptions& options, std::ostream& out) {
+  const std::string& path = options.chain.front().path;
+  const PluginModule module(path);
+  RenderHost host(kInfoSampleRate, kInfoBlockSize, options.transport);
   const HostedPlugin plugin(module, host);
-  PrintPluginInfo(out, pluginPath, plugin);
+  if (options.json) {
+    PrintPluginInfoJson(out, path, plugin);
+  } else {
+    PrintPluginInfo(out, path, plugin);
+  }
 }
 
 int Run(const std::vector<std::string>& arguments, const Console& console) {
-  const RenderOptions options = ParseRenderOptions(arguments);
+  RenderOptions options = ParseRenderOptions(arguments);
   if (options.help) {
     console.out << UsageText();
     return 0;
   }
-  const std::string pluginPath = options.plugin.empty() ? DefaultPluginPath() : options.plugin;
+  for (PluginOptions& plugin : options.chain) {
+    if (plugin.path.empty()) plugin.path = DefaultPluginPath();
+  }
   if (options.info) {
-    ShowInfo(pluginPath, console.out);
+    ShowInfo(options, console.out);
   } else {
-    RenderFile(options, pluginPath, console.err, console.errIsTerminal);
+    RenderFile(options, console.err, console.errIsTerminal);
   }
   return 0;
 }
