@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "tests/tools/render_test_support.h"
 #include "tools/render/json_text.h"
 
@@ -21,14 +19,6 @@ TEST(JsonText, StringsAreEscapedAndInvalidUtf8IsReplaced) {
       {"\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},  // beyond U+10FFFF
   };
   for (const auto& [text, json] : cases) EXPECT_EQ(JsonString(text), json) << json;
-}
-
-TEST(JsonText, NumbersReadBackAsTheSameFloatAndNonFiniteOnesAreNull) {
-  EXPECT_EQ(JsonNumber(0.65f), "0.65");
-  EXPECT_EQ(JsonNumber(1.0f), "1");
-  EXPECT_EQ(JsonNumber(1.0f / 3.0f), "0.33333334");
-  EXPECT_EQ(JsonNumber(NAN), "null");
-  EXPECT_EQ(JsonNumber(INFINITY), "null");
 }
 
 TEST(JsonText, InfoAsJsonDescribesThePlugIn) {

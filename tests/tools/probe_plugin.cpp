@@ -1,12 +1,10 @@
 // A VST 2.4 plug-in for the render tool's tests: it keeps plain parameter programs and
-// no state chunk, and its outputs show what it holds and what the host tells it. Every
-// output frame of a block carries, channel by channel: the current program's three
-// parameter values, the program's number, then the host's time information at the
-// block's start: tempo, position in quarter notes, bar start, time signature numerator
-// and denominator, sample position, and 1 while the transport plays. Its last
-// parameter's name and label hold bytes that JSON must escape.
+// no state chunk, and every output frame of a block shows, channel by channel, the
+// current program's three parameter values and its number, then the host's time
+// information at the block's start: tempo, position in quarter notes, bar start, time
+// signature, sample position, and 1 while the transport plays. Its last parameter's
+// name and label hold bytes that JSON must escape.
 #include <cstdio>
-#include <cstring>
 
 #include "host/vst2_interface.h"
 
@@ -15,9 +13,8 @@ namespace {
 constexpr VstInt32 kParameters = 3;
 constexpr VstInt32 kPrograms = 2;
 constexpr VstInt32 kOutputs = 11;
-
-const char* const kParameterNames[kParameters] = {"alpha", "beta", "say \"hi\" \\ \xff"};
-const char* const kParameterLabels[kParameters] = {"", "dB", "\t\x01"};
+const char* const kNames[kParameters] = {"alpha", "beta", "say \"hi\" \\ \xff"};
+const char* const kLabels[kParameters] = {"", "dB", "\t\x01"};
 
 struct Probe {
   AEffect effect{};
@@ -25,18 +22,19 @@ struct Probe {
   float values[kPrograms][kParameters] = {{0.5f, 0.5f, 0.5f}, {0.5f, 0.5f, 0.5f}};
   char names[kPrograms][kVstMaxProgNameLen] = {"first", "second"};
   VstInt32 program = 0;
+  float* current() { return values[program]; }
 };
 
 Probe& ProbeOf(AEffect* effect) { return *static_cast<Probe*>(effect->object); }
 
-void CopyText(void* ptr, const char* text, std::size_t capacity) {
+VstIntPtr Copy(void* ptr, const char* text, std::size_t capacity) {
   std::snprintf(static_cast<char*>(ptr), capacity, "%s", text);
+  return 1;
 }
 
-VstIntPtr VSTCALLBACK Dispatch(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                               float) {
+VstIntPtr VSTCALLBACK Dispatch(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float) {
   Probe& probe = ProbeOf(effect);
-  const bool parameter = index >= 0 && index < kParameters;
+  const bool known = index >= 0 && index < kParameters;
   switch (opcode) {
     case effClose:
       delete &probe;
@@ -47,48 +45,38 @@ VstIntPtr VSTCALLBACK Dispatch(AEffect* effect, VstInt32 opcode, VstInt32 index,
     case effGetProgram:
       return probe.program;
     case effSetProgramName:
-      CopyText(probe.names[probe.program], static_cast<const char*>(ptr), kVstMaxProgNameLen);
-      return 0;
+      return Copy(probe.names[probe.program], static_cast<const char*>(ptr), kVstMaxProgNameLen);
     case effGetProgramName:
-      CopyText(ptr, probe.names[probe.program], kVstMaxProgNameLen);
-      return 0;
+      return Copy(ptr, probe.names[probe.program], kVstMaxProgNameLen);
     case effGetParamName:
-      if (parameter) CopyText(ptr, kParameterNames[index], kVstMaxParamStrLen * 4);
-      return 0;
+      return known ? Copy(ptr, kNames[index], kVstExtMaxParamStrLen) : 0;
     case effGetParamLabel:
-      if (parameter) CopyText(ptr, kParameterLabels[index], kVstMaxParamStrLen);
-      return 0;
+      return known ? Copy(ptr, kLabels[index], kVstMaxParamStrLen) : 0;
     case effGetParamDisplay:
-      if (parameter) std::snprintf(static_cast<char*>(ptr), kVstMaxParamStrLen, "%.3f", probe.values[probe.program][index]);
-      return 0;
+      return known ? std::snprintf(static_cast<char*>(ptr), kVstMaxParamStrLen, "%.3f", probe.current()[index]) : 0;
     case effGetEffectName:
-      CopyText(ptr, "probe", kVstMaxEffectNameLen);
-      return 1;
+      return Copy(ptr, "probe", kVstMaxEffectNameLen);
     default:
       return 0;
   }
 }
 
 void VSTCALLBACK SetParameter(AEffect* effect, VstInt32 index, float value) {
-  Probe& probe = ProbeOf(effect);
-  if (index >= 0 && index < kParameters) probe.values[probe.program][index] = value;
+  if (index >= 0 && index < kParameters) ProbeOf(effect).current()[index] = value;
 }
 
 float VSTCALLBACK GetParameter(AEffect* effect, VstInt32 index) {
-  Probe& probe = ProbeOf(effect);
-  return index >= 0 && index < kParameters ? probe.values[probe.program][index] : 0.0f;
+  return index >= 0 && index < kParameters ? ProbeOf(effect).current()[index] : 0.0f;
 }
 
 void VSTCALLBACK Process(AEffect* effect, float** /*inputs*/, float** outputs, VstInt32 frames) {
   Probe& probe = ProbeOf(effect);
   const auto* time = reinterpret_cast<const VstTimeInfo*>(probe.host(effect, audioMasterGetTime, 0, 0, nullptr, 0.0f));
-  const VstTimeInfo none{};
-  const VstTimeInfo& t = time ? *time : none;
-  const double shown[kOutputs] = {probe.values[probe.program][0], probe.values[probe.program][1],
-                                  probe.values[probe.program][2], static_cast<double>(probe.program), t.tempo,
-                                  t.ppqPos, t.barStartPos, static_cast<double>(t.timeSigNumerator),
-                                  static_cast<double>(t.timeSigDenominator), t.samplePos,
-                                  (t.flags & kVstTransportPlaying) ? 1.0 : 0.0};
+  const VstTimeInfo t = time ? *time : VstTimeInfo{};
+  const double shown[kOutputs] = {probe.current()[0], probe.current()[1], probe.current()[2],
+                                  static_cast<double>(probe.program), t.tempo, t.ppqPos, t.barStartPos,
+                                  static_cast<double>(t.timeSigNumerator), static_cast<double>(t.timeSigDenominator),
+                                  t.samplePos, (t.flags & kVstTransportPlaying) ? 1.0 : 0.0};
   for (VstInt32 channel = 0; channel < kOutputs; ++channel) {
     for (VstInt32 frame = 0; frame < frames; ++frame) outputs[channel][frame] = static_cast<float>(shown[channel]);
   }
@@ -97,13 +85,11 @@ void VSTCALLBACK Process(AEffect* effect, float** /*inputs*/, float** outputs, V
 }  // namespace
 
 #if defined(_WIN32)
-#define PROBE_EXPORT extern "C" __declspec(dllexport)
+extern "C" __declspec(dllexport)
 #else
-#define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
+extern "C" __attribute__((visibility("default")))
 #endif
-
-PROBE_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback host) {
-  if (!host) return nullptr;
+AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback host) {
   auto* probe = new Probe;
   probe->host = host;
   AEffect& effect = probe->effect;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -86,4 +87,23 @@ void ExpectRefusal(const ToolRun& run, const std::vector<std::string>& texts) {
   for (const std::string& text : texts) {
     EXPECT_NE(run.err.find(text), std::string::npos) << "expected \"" << text << "\" in: " << run.err;
   }
+}
+
+void ExpectChainEqualsRendersInTurn(const ScratchFolder& folder, const std::string& input,
+                                    const std::vector<std::string>& first, const std::vector<std::string>& second) {
+  std::vector<std::string> chain = first;
+  chain.insert(chain.end(), second.begin(), second.end());
+  std::vector<std::string> one = first;
+  std::vector<std::string> two = second;
+  chain.insert(chain.end(), {input, folder.file("chain.wav")});
+  one.insert(one.end(), {input, folder.file("between.wav")});
+  two.insert(two.end(), {folder.file("between.wav"), folder.file("two.wav")});
+  for (const auto& arguments : {chain, one, two}) {
+    std::srand(1);
+    const ToolRun run = RunTool(arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+  }
+  const Audio chained = ReadAudio(folder.file("chain.wav"));
+  EXPECT_EQ(chained.samples, ReadAudio(folder.file("two.wav")).samples);
+  EXPECT_NE(chained.samples, ReadAudio(folder.file("between.wav")).samples);
 }

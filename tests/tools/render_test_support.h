@@ -57,3 +57,10 @@ std::size_t LineCount(const std::string& text);
 // and one line on standard error that starts with the tool's name and holds each of
 // the texts.
 void ExpectRefusal(const ToolRun& run, const std::vector<std::string>& texts);
+
+// Renders input through a chain of the plug-ins that the options first and then second
+// name, and through each of the two in turn with a file in between, and expects the
+// same output from both, one that second has changed. Each render starts the C
+// library's rand() where a new process starts it, for plug-ins that draw on it.
+void ExpectChainEqualsRendersInTurn(const ScratchFolder& folder, const std::string& input,
+                                    const std::vector<std::string>& first, const std::vector<std::string>& second);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 
 #include "tests/tools/render_test_support.h"
@@ -55,31 +54,13 @@ TEST_F(ThirdPartyPlugIn, ReverbRingsOnAfterAnImpulse) {
   EXPECT_GT(energy, 1e-6);
 }
 
-// The reverb, then the fader, in one chain: the same file as the reverb into a file and
-// the fader from there. The reverb draws on the C library's rand(), whose sequence the
-// whole process shares, so each render here starts it where a new process starts it.
 TEST_F(ThirdPartyPlugIn, ChainWithTheFaderEqualsRenderingThroughBothInTurn) {
   std::vector<double> click(2 * 4800, 0.0);
   click[0] = click[1] = 1.0;
   WriteFloatWav(folder.file("click.wav"), 2, kRate, click);
-  const std::vector<std::string> reverb = {"--plugin", kReverb, "--param", "dry level=0.5"};
-  const std::vector<std::string> fader = {"--plugin", FaderPlugin(), "--param", "fade time=0", "--automate",
-                                          "target level=0.02:0.3"};
-  std::vector<std::string> chain = reverb;
-  chain.insert(chain.end(), fader.begin(), fader.end());
-  chain.insert(chain.end(), {folder.file("click.wav"), folder.file("chain.wav")});
-  std::vector<std::string> first = reverb;
-  first.insert(first.end(), {folder.file("click.wav"), folder.file("room.wav")});
-  std::vector<std::string> second = fader;
-  second.insert(second.end(), {folder.file("room.wav"), folder.file("faded.wav")});
-  for (const auto& arguments : {chain, first, second}) {
-    std::srand(1);
-    const ToolRun run = RunTool(arguments);
-    ASSERT_EQ(run.status, 0) << run.err;
-  }
-  const Audio chained = ReadAudio(folder.file("chain.wav"));
-  EXPECT_EQ(chained.samples, ReadAudio(folder.file("faded.wav")).samples);
-  EXPECT_NE(chained.samples, ReadAudio(folder.file("room.wav")).samples);
+  ExpectChainEqualsRendersInTurn(folder, folder.file("click.wav"), {"--plugin", kReverb, "--param", "dry level=0.5"},
+                                 {"--plugin", FaderPlugin(), "--param", "fade time=0", "--automate",
+                                  "target level=0.02:0.3"});
 }
 
 }  // namespace

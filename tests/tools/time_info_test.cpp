@@ -50,15 +50,4 @@ TEST(TimeInfo, TransportPlaysAtTheTempoAndTimeSignatureAsked) {
   }
 }
 
-TEST(TimeInfo, TempoAndTimeSignatureOutsideTheirRangeAreRefused) {
-  const ScratchFolder folder(CurrentTestName());
-  WriteFloatWav(folder.file("in.wav"), 2, 44100.0, std::vector<double>(2 * 10, 0.0));
-  for (const std::vector<std::string>& options : std::vector<std::vector<std::string>>{
-           {"--tempo", "0"}, {"--tempo", "inf"}, {"--time-signature", "3/5"}, {"--time-signature", "0/4"}}) {
-    std::vector<std::string> arguments = options;
-    arguments.insert(arguments.end(), {folder.file("in.wav"), folder.file("out.wav")});
-    ExpectRefusal(RunTool(arguments), {options[0], "\"" + options[1] + "\"", "see vst-render --help"});
-  }
-}
-
 }  // namespace
