@@ -44,8 +44,13 @@ void SelectProgram(const HostedPlugin& plugin, VstInt32 program) {
   plugin.dispatch(effEndSetProgram);
 }
 
+VstInt32 CurrentProgramIndex(const HostedPlugin& plugin) {
+  const VstIntPtr current = plugin.dispatch(effGetProgram);
+  return current >= 0 && current < plugin.record().numPrograms ? static_cast<VstInt32>(current) : 0;
+}
+
 void LoadParameterBank(const PresetFile& bank, const HostedPlugin& plugin) {
-  const auto before = static_cast<VstInt32>(plugin.dispatch(effGetProgram));
+  const VstInt32 before = CurrentProgramIndex(plugin);
   for (std::size_t index = 0; index < bank.programs.size(); ++index) {
     SelectProgram(plugin, static_cast<VstInt32>(index));
     SetParameters(plugin, bank.programs[index]);
@@ -63,11 +68,6 @@ PresetProgram CurrentProgram(const HostedPlugin& plugin) {
     program.parameters.push_back(SavedValue(plugin.parameter(index)));
   }
   return program;
-}
-
-VstInt32 CurrentProgramIndex(const HostedPlugin& plugin) {
-  const VstIntPtr current = plugin.dispatch(effGetProgram);
-  return current >= 0 && current < plugin.record().numPrograms ? static_cast<VstInt32>(current) : 0;
 }
 
 std::vector<PresetProgram> AllPrograms(const HostedPlugin& plugin) {

@@ -329,9 +329,10 @@ std::vector<unsigned char> EncodePresetFile(const PresetFile& preset) {
                       chunk ? preset.count : static_cast<VstInt32>(preset.programs.size()));
       writer.int32(preset.currentProgram);
       writer.zeros(kBankFutureBytes);
-      if (chunk) WriteChunk(writer, preset.chunk);
-      for (const PresetProgram& program : chunk ? std::vector<PresetProgram>() : preset.programs) {
-        WriteParameterProgram(writer, preset, program);
+      if (chunk) {
+        WriteChunk(writer, preset.chunk);
+      } else {
+        for (const PresetProgram& program : preset.programs) WriteParameterProgram(writer, preset, program);
       }
       writer.closeFrame(0);
       break;
