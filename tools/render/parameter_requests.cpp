@@ -3,19 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/render/number_text.h"
 #include "tools/render/render_options.h"
 
 namespace {
 
 double ParseNumber(const std::string& text, const std::string& context) {
-  std::size_t end = 0;
-  double value = NAN;
-  try {
-    value = std::stod(text, &end);
-  } catch (const std::exception&) {
-    end = 0;
-  }
-  if (end == 0 || end != text.size() || !std::isfinite(value)) {
+  const double value = NumberOfText(text);
+  if (!std::isfinite(value)) {
     throw UsageError("\"" + text + "\" is not a number, in \"" + context + "\"");
   }
   return value;

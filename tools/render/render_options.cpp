@@ -5,6 +5,7 @@
 #include <map>
 
 #include "tools/audio/audio_file.h"
+#include "tools/render/number_text.h"
 
 namespace {
 
@@ -34,14 +35,8 @@ int ParseBlockSize(const std::string& text) {
 }
 
 double ParseTempo(const std::string& text) {
-  std::size_t end = 0;
-  double value = NAN;
-  try {
-    value = std::stod(text, &end);
-  } catch (const std::exception&) {
-    end = 0;
-  }
-  if (end == 0 || end != text.size() || !(value > 0.0 && value <= kFastestTempo)) {
+  const double value = NumberOfText(text);
+  if (!(value > 0.0 && value <= kFastestTempo)) {
     throw UsageError("--tempo needs beats per minute, above 0 and at most " + std::to_string(static_cast<int>(kFastestTempo)) +
                      ", not \"" + text + "\"");
   }
