@@ -42,13 +42,6 @@ bool AEffGUIEditor::getRect(ERect** rectangle) {
   return true;
 }
 
-bool AEffGUIEditor::open(void* parentWindow) {
-  AEffEditor::open(parentWindow);
-  return false;
-}
-
-void AEffGUIEditor::close() { AEffEditor::close(); }
-
 void AEffGUIEditor::idle() {
   if (!idleWorkRunning && frame) frame->idle();
 }

@@ -18,8 +18,6 @@ class AEffGUIEditor : public AEffEditor, public VSTGUI::VSTGUIEditorInterface {
   ~AEffGUIEditor() override;
 
   bool getRect(ERect** rect) override;
-  bool open(void* parentWindow) override;
-  void close() override;
   // Lets the frame repaint its dirty views, unless the idle work is calling the host.
   void idle() override;
   bool onKeyDown(VstKeyCode& keyCode) override;

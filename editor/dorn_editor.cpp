@@ -17,7 +17,7 @@ bool CDornEditor::open(void* parentWindow) {
   if (!parentWindow) return false;
   if (frame && frame->isOpen()) return true;
   releaseFrame();  // a frame whose window the host destroyed under it
-  AEffGUIEditor::open(parentWindow);
+  AEffEditor::open(parentWindow);  // records the host's window
   const VSTGUI::ViewRect size{0.0, 0.0, double(editorWidth), double(editorHeight)};
   frame = new VSTGUI::CFrame(size, static_cast<HWND>(parentWindow), this);
   // The frame's list holds the view with its creation reference; destroying the frame
@@ -29,7 +29,7 @@ bool CDornEditor::open(void* parentWindow) {
 
 void CDornEditor::close() {
   releaseFrame();
-  AEffGUIEditor::close();
+  AEffEditor::close();
 }
 
 void CDornEditor::releaseFrame() {

@@ -25,6 +25,13 @@ void CDropTarget::forgetFrame() {
   frame_ = nullptr;
 }
 
+// OLE's point is in screen coordinates; the frame reads the pointer in its own.
+ViewPoint CDropTarget::pointer() const {
+  ViewPoint where;
+  frame_->mousePosition(where);
+  return where;
+}
+
 void CDropTarget::endDrag() {
   if (currentDrag) currentDrag->forget();
   currentDrag = nullptr;
@@ -61,9 +68,7 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragEnter(IDataObject* dat
       return S_OK;
     }
     currentDrag = new WinDragContainer(data);
-    ViewPoint where;
-    frame_->mousePosition(where);
-    frame_->onDragEnter(currentDrag, where);
+    frame_->onDragEnter(currentDrag, pointer());
     *effect = NarrowedDropEffect(*effect);
     return S_OK;
   });
@@ -76,9 +81,7 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragOver(DWORD /*keyState*
       *effect = DROPEFFECT_NONE;
       return S_OK;
     }
-    ViewPoint where;
-    frame_->mousePosition(where);
-    frame_->onDragMove(currentDrag, where);
+    frame_->onDragMove(currentDrag, pointer());
     *effect = NarrowedDropEffect(*effect);
     return S_OK;
   });
@@ -86,11 +89,7 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragOver(DWORD /*keyState*
 
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragLeave() {
   return GuardedHostCall<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
-    if (currentDrag && frame_) {
-      ViewPoint where;
-      frame_->mousePosition(where);
-      frame_->onDragLeave(currentDrag, where);
-    }
+    if (currentDrag && frame_) frame_->onDragLeave(currentDrag, pointer());
     endDrag();
     return S_OK;
   });
@@ -99,11 +98,7 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragLeave() {
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::Drop(IDataObject* /*data*/, DWORD /*keyState*/,
                                                           POINTL /*point*/, DWORD* /*effect*/) {
   return GuardedHostCall<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
-    if (currentDrag && frame_) {
-      ViewPoint where;
-      frame_->mousePosition(where);
-      frame_->onDrop(currentDrag, where);
-    }
+    if (currentDrag && frame_) frame_->onDrop(currentDrag, pointer());
     endDrag();
     return S_OK;
   });

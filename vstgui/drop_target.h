@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "vstgui/live_objects.h"
+#include "vstgui/view_types.h"
 
 namespace VSTGUI {
 
@@ -31,6 +32,7 @@ class CDropTarget final : public IDropTarget {
  private:
   ~CDropTarget();
   void endDrag();
+  ViewPoint pointer() const;
 
   LONG references_ = 0;
   CFrame* frame_;

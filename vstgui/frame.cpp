@@ -323,10 +323,6 @@ CMouseEventResult CFrame::mouseMoved(ViewPoint& where, const ButtonState& button
   return kMouseEventHandled;
 }
 
-CMouseEventResult CFrame::mouseUp(ViewPoint& where, const ButtonState& buttons) {
-  return CViewContainer::mouseUp(where, buttons);
-}
-
 CMouseEventResult CFrame::mouseExited(ViewPoint& where, const ButtonState& buttons) {
   exitViewUnderMouse(where, buttons, true);
   // The next move asks the system for a new leave notification.

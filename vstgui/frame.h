@@ -27,7 +27,6 @@ class CFrame : public CViewContainer {
   void drawRect(CDrawContext* context, const ViewRect& update) override;
   void invalidateRect(const ViewRect& rect) override;
   CMouseEventResult mouseDown(ViewPoint& where, const ButtonState& buttons) override;
-  CMouseEventResult mouseUp(ViewPoint& where, const ButtonState& buttons) override;
   CMouseEventResult mouseMoved(ViewPoint& where, const ButtonState& buttons) override;
   CMouseEventResult mouseExited(ViewPoint& where, const ButtonState& buttons) override;
   bool mouseWheel(const ViewPoint& where, float distance, const ButtonState& buttons) override;
