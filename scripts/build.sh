@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The main job: installs what is needed, builds the 32-bit Windows plug-in, shows
-# where it is and what it exports, and renders the fader demo.
+# The main job: installs what it needs (nothing that only the tests need), builds the
+# 32-bit Windows plug-in, shows where it is and what it exports, and renders the fader
+# demo.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVANTILE_ROOT"
 
-"$QUORVANTILE_ROOT/scripts/install-dependencies.sh"
+"$QUORVANTILE_ROOT/scripts/install-dependencies.sh" build
 
 log "building the 32-bit Windows plug-in"
 cmake --preset win32 >/dev/null

@@ -5,6 +5,7 @@
 # crashes under Wine, so the emulator comes from the release's backports suite, taken
 # from the same package archive that the machine's apt sources name for the release.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 
 runs_i386() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
 
@@ -27,9 +28,8 @@ if ! command -v qemu-i386-static >/dev/null || ! qemu-i386-static --version | gr
     fi
     echo "deb $archive $backports main" | as_root tee /etc/apt/sources.list.d/quorvantile-backports.list >/dev/null
   fi
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -t "$backports" \
-    qemu-user-static
+  update_package_indexes
+  apt_install -t "$backports" qemu-user-static
 fi
 
 [ -e /proc/sys/fs/binfmt_misc/register ] || as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc

@@ -5,10 +5,9 @@
 # demo/fader-demo.png. Builds what it needs with the native preset, in its build
 # folder (another one with QUORVANTILE_DEMO_BUILD=DIR).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 cd "$QUORVANTILE_ROOT"
 
-ensure_packages cmake ninja-build g++ libsndfile1-dev gnuplot-nox
+"$QUORVANTILE_ROOT/scripts/install-dependencies.sh" build
 
 build="${QUORVANTILE_DEMO_BUILD:-$QUORVANTILE_ROOT/build/native}"
 log "building vst-render and the Linux plug-in in $build"
