@@ -1,24 +1,21 @@
 #include "editor/aeff_gui_editor.h"
 
 #include <windows.h>
-#include <ole2.h>
 
 #include <algorithm>
 
 #include "host/audio_effect_x.h"
+#include "platform/pacing_clock.h"
 #include "vstgui/draw_context.h"
-#include "vstgui/frame.h"
 
 namespace {
 
 // One knob mode for every editor of the process; nothing but the editors reads it.
 VstInt32 sharedKnobMode = 0;
 
-constexpr DWORD kIdleWorkPeriod = 100;
-constexpr DWORD kIdleWorkPause = 4;
-constexpr DWORD kIdleWorkSlack = 50;
-
-bool OleReady(HRESULT result) { return result == S_OK || result == S_FALSE; }
+constexpr std::uint32_t kIdleWorkPeriod = 100;
+constexpr std::uint32_t kIdleWorkPause = 4;
+constexpr std::uint32_t kIdleWorkSlack = 50;
 
 VSTGUI::KeyCode ToolkitKey(const VstKeyCode& keyCode) {
   return {keyCode.character, keyCode.virt, keyCode.modifier};
@@ -26,16 +23,7 @@ VSTGUI::KeyCode ToolkitKey(const VstKeyCode& keyCode) {
 
 }  // namespace
 
-AEffGUIEditor::AEffGUIEditor(AudioEffect* owner)
-    : AEffEditor(owner), lastIdleTicks(GetTickCount()), oleInitialized_(OleReady(OleInitialize(nullptr))) {
-  if (owner) owner->setEditor(this);
-}
-
-// OLE is undone only where it was done: on a thread of the multithreaded apartment it
-// was refused, and undoing it would tear down the host's COM state.
-AEffGUIEditor::~AEffGUIEditor() {
-  if (oleInitialized_) OleUninitialize();
-}
+AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), lastIdleTicks(PacingMilliseconds()) {}
 
 bool AEffGUIEditor::getRect(ERect** rectangle) {
   *rectangle = &rect;
@@ -86,9 +74,9 @@ void AEffGUIEditor::draw(ERect* area) {
 }
 
 void AEffGUIEditor::doIdleStuff() {
-  DWORD now = GetTickCount();
+  std::uint32_t now = PacingMilliseconds();
   if (now < lastIdleTicks) {
-    Sleep(kIdleWorkPause);
+    PacingPause(kIdleWorkPause);
     now += kIdleWorkPause;
     if (now < lastIdleTicks - kIdleWorkSlack) return;
   }

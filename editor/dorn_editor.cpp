@@ -2,16 +2,12 @@
 
 #include <windows.h>
 
-#include "editor/dorn_view.h"
 #include "host/dorn.h"
-#include "vstgui/frame.h"
 
 CDornEditor::CDornEditor(CDorn* plugin, std::int32_t width, std::int32_t height)
     : AEffGUIEditor(plugin), pluginObject(plugin), editorWidth(width), editorHeight(height) {
   rect = {0, 0, static_cast<VstInt16>(height), static_cast<VstInt16>(width)};
 }
-
-CDornEditor::~CDornEditor() { releaseFrame(); }
 
 bool CDornEditor::open(void* parentWindow) {
   if (!parentWindow) return false;
@@ -19,11 +15,11 @@ bool CDornEditor::open(void* parentWindow) {
   releaseFrame();  // a frame whose window the host destroyed under it
   AEffEditor::open(parentWindow);  // records the host's window
   const VSTGUI::ViewRect size{0.0, 0.0, double(editorWidth), double(editorHeight)};
-  frame = new VSTGUI::CFrame(size, static_cast<HWND>(parentWindow), this);
-  // The frame's list holds the view with its creation reference; destroying the frame
-  // releases both.
-  view_ = new CDornView(size, pluginObject);
-  frame->addView(view_);
+  frame.adopt(new VSTGUI::CFrame(size, static_cast<HWND>(parentWindow), this));
+  // The frame's list takes the view's creation reference; the editor holds one more.
+  auto* const view = new CDornView(size, pluginObject);
+  view_.assign(view);
+  frame->addView(view);
   return true;
 }
 
@@ -33,9 +29,8 @@ void CDornEditor::close() {
 }
 
 void CDornEditor::releaseFrame() {
-  if (frame) frame->forget();
-  frame = nullptr;
-  view_ = nullptr;
+  view_.reset();
+  frame.reset();
 }
 
 void CDornEditor::idle() {

@@ -20,7 +20,7 @@ class LentDrawContext {
 };
 
 using MouseEntry = void (*)(CDorn*, double, double, VstInt32);
-using KeyEntry = void (*)(CDorn*, VstInt32, VstInt32, VstInt32);
+using KeyEntry = void (*)(CDorn*, VstInt32 character, VstInt32 modifier, VstInt32 virtualKey);
 
 VSTGUI::CMouseEventResult ReportMouse(CDorn* plugin, MouseEntry entry, const VSTGUI::ViewPoint& where,
                                       VSTGUI::ButtonState buttons) {

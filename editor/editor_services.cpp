@@ -1,17 +1,16 @@
+#include <memory>
+
 #include "editor/dorn_editor.h"
-#include "editor/dorn_view.h"
+#include "graphics/drawing_layer.h"
 #include "host/dorn.h"
-#include "runtime/adaptor_services.h"
 
 namespace {
 
 CDornEditor* EditorOf(CDorn* plugin) { return plugin ? dynamic_cast<CDornEditor*>(plugin->getEditor()) : nullptr; }
 
-}  // namespace
-
 std::int32_t GfxCreateEditor(CDorn* plugin, std::int32_t width, std::int32_t height) {
   if (!plugin || plugin->getEditor()) return 0;
-  new CDornEditor(plugin, width, height);  // attaches itself; the plug-in object owns it
+  plugin->setEditor(std::make_unique<CDornEditor>(plugin, width, height));
   return 1;
 }
 
@@ -29,4 +28,12 @@ std::int32_t GfxRedraw(CDorn* plugin) {
   if (!view) return 0;
   view->invalidateRect(view->viewRect);
   return 1;
+}
+
+}  // namespace
+
+void drawing_layer::AddEditorEntries(DrawingServices& services) {
+  services.GfxCreateEditor = GfxCreateEditor;
+  services.GfxGetSize = GfxGetSize;
+  services.GfxRedraw = GfxRedraw;
 }

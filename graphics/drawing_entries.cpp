@@ -1,5 +1,5 @@
 #include "graphics/draw_pass.h"
-#include "runtime/graphics_services.h"
+#include "graphics/drawing_layer.h"
 
 using VSTGUI::CDrawContext;
 
@@ -14,7 +14,6 @@ std::int32_t InPass(CDorn* plugin, Draw&& draw) {
   return 1;
 }
 
-}  // namespace
 
 std::int32_t GfxSetDrawMode(CDorn* plugin, std::int32_t mode) {
   return InPass(plugin, [&](CDrawContext& context) { context.setDrawMode(mode); });
@@ -72,4 +71,20 @@ std::int32_t GfxGetPixel(CDorn* plugin, double x, double y, std::int32_t* red, s
     if (blue) *blue = pixel.blue;
     if (alpha) *alpha = pixel.alpha;
   });
+}
+
+}  // namespace
+
+void drawing_layer::AddShapeEntries(DrawingServices& services) {
+  services.GfxSetDrawMode = GfxSetDrawMode;
+  services.GfxSetFontColor = GfxSetFontColor;
+  services.GfxSetFillColor = GfxSetFillColor;
+  services.GfxSetFrameColor = GfxSetFrameColor;
+  services.GfxMoveTo = GfxMoveTo;
+  services.GfxLineTo = GfxLineTo;
+  services.GfxRect = GfxRect;
+  services.GfxEllipse = GfxEllipse;
+  services.GfxArc = GfxArc;
+  services.GfxSetPixel = GfxSetPixel;
+  services.GfxGetPixel = GfxGetPixel;
 }

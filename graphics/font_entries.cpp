@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "graphics/draw_pass.h"
-#include "runtime/graphics_services.h"
+#include "graphics/drawing_layer.h"
 #include "vstgui/font_desc.h"
 
 using VSTGUI::CDrawContext;
@@ -30,7 +30,6 @@ CFontDesc* CachedFont(CDorn& plugin, const char* family) {
   return font;
 }
 
-}  // namespace
 
 std::int32_t GfxSetFont(CDorn* plugin, const char* family, std::int32_t size, std::int32_t style) {
   CDrawContext* const context = PassContext(plugin);
@@ -70,4 +69,15 @@ std::int32_t GfxDrawStringAligned(CDorn* plugin, const char* text, double left, 
 std::int32_t GfxDrawStringInRect(CDorn* plugin, const char* text, double left, double top, double right,
                                  double bottom, std::int32_t /*ignored*/, std::int32_t alignment) {
   return GfxDrawStringAligned(plugin, text, left, top, right, bottom, alignment, 1);
+}
+
+}  // namespace
+
+void drawing_layer::AddFontEntries(DrawingServices& services) {
+  services.GfxSetFont = GfxSetFont;
+  services.GfxGetStringWidth = GfxGetStringWidth;
+  services.GfxGetFontSize = GfxGetFontSize;
+  services.GfxDrawStringAt = GfxDrawStringAt;
+  services.GfxDrawStringAligned = GfxDrawStringAligned;
+  services.GfxDrawStringInRect = GfxDrawStringInRect;
 }

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "graphics/draw_pass.h"
-#include "runtime/graphics_services.h"
+#include "graphics/drawing_layer.h"
 #include "vstgui/bitmap.h"
 #include "vstgui/gdiplus_globals.h"
 #include "vstgui/wide_text.h"
@@ -37,7 +37,6 @@ std::int32_t DrawInPass(ImageSlot* slot, CDorn* plugin, Draw&& draw) {
   return 1;
 }
 
-}  // namespace
 
 std::int32_t ImageLoadFile(ImageSlot* slot, const char* path) {
   if (!slot) return 0;
@@ -126,4 +125,21 @@ std::int32_t ImageDrawAlphaBlend(ImageSlot* slot, CDorn* plugin, double left, do
     bitmap.drawBitmapAlpha(context, {left, top, right, bottom}, {offsetX, offsetY},
                            static_cast<std::uint8_t>(alpha & 0xFF));
   });
+}
+
+}  // namespace
+
+void drawing_layer::AddImageEntries(DrawingServices& services) {
+  services.ImageLoadFile = ImageLoadFile;
+  services.ImageLoadResourceName = ImageLoadResourceName;
+  services.ImageLoadResourceId = ImageLoadResourceId;
+  services.ImageGetWidth = ImageGetWidth;
+  services.ImageGetHeight = ImageGetHeight;
+  services.ImageGetTransparentColor = ImageGetTransparentColor;
+  services.ImageSetTransparentColor = ImageSetTransparentColor;
+  services.ImageGetNoAlpha = ImageGetNoAlpha;
+  services.ImageSetNoAlpha = ImageSetNoAlpha;
+  services.ImageDraw = ImageDraw;
+  services.ImageDrawTransparent = ImageDrawTransparent;
+  services.ImageDrawAlphaBlend = ImageDrawAlphaBlend;
 }

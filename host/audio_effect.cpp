@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "platform/guarded_call.h"
 
@@ -80,7 +81,7 @@ AudioEffect::AudioEffect(audioMasterCallback hostCallback, VstInt32 programCount
   cEffect.processDoubleReplacing = ProcessDoubleReplacingRecord;
 }
 
-AudioEffect::~AudioEffect() { delete editor; }
+AudioEffect::~AudioEffect() = default;
 
 void AudioEffect::setFlag(VstInt32 flag, bool state) {
   if (state) {
@@ -90,8 +91,8 @@ void AudioEffect::setFlag(VstInt32 flag, bool state) {
   }
 }
 
-void AudioEffect::setEditor(AEffEditor* newEditor) {
-  editor = newEditor;
+void AudioEffect::setEditor(std::unique_ptr<AEffEditor> newEditor) {
+  editor = std::move(newEditor);
   setFlag(effFlagsHasEditor, editor != nullptr);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "host/aeff_editor.h"
 #include "host/vst2_interface.h"
 
@@ -57,8 +59,9 @@ class AudioEffect {
   virtual void hasVu(bool state = true) { setFlag(effFlagsHasVu, state); }        // deprecated
   virtual void hasClip(bool state = true) { setFlag(effFlagsHasClip, state); }    // deprecated
   virtual void canMono(bool state = true) { setFlag(effFlagsCanMono, state); }    // deprecated
-  virtual void setEditor(AEffEditor* newEditor);
-  virtual AEffEditor* getEditor() { return editor; }
+  // The effect owns its editor from here on (and none with null).
+  virtual void setEditor(std::unique_ptr<AEffEditor> newEditor);
+  virtual AEffEditor* getEditor() { return editor.get(); }
   virtual AEffect* getAeffect() { return &cEffect; }
 
   // Calls to the host. Without a host callback each answers as noted, or 0.
@@ -83,7 +86,7 @@ class AudioEffect {
                      float opt = 0.0f);
 
   audioMasterCallback audioMaster;
-  AEffEditor* editor = nullptr;  // owned once attached
+  std::unique_ptr<AEffEditor> editor;
   float sampleRate = 44100.0f;
   VstInt32 blockSize = 1024;
   VstInt32 numPrograms;

@@ -18,8 +18,8 @@ struct CallbackTable {
   void (*OnMouseDown)(CDorn*, double x, double y, VstInt32 buttons);  // 8
   void (*OnMouseUp)(CDorn*, double x, double y, VstInt32 buttons);    // 9
   void (*OnMouseMoved)(CDorn*, double x, double y, VstInt32 buttons);  // 10
-  void (*OnKeyDown)(CDorn*, VstInt32 character, VstInt32 virtualKey, VstInt32 modifiers);  // 11
-  void (*OnKeyUp)(CDorn*, VstInt32 character, VstInt32 virtualKey, VstInt32 modifiers);    // 12
+  void (*OnKeyDown)(CDorn*, VstInt32 character, VstInt32 modifier, VstInt32 virtualKey);  // 11
+  void (*OnKeyUp)(CDorn*, VstInt32 character, VstInt32 modifier, VstInt32 virtualKey);    // 12
   VstInt32 (*OnGetVendorVersion)(CDorn*);               // 13
   VstInt32 (*OnGetVendorString)(CDorn*, char* text);    // 14
   VstInt32 (*OnGetProductString)(CDorn*, char* text);   // 15

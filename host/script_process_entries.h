@@ -77,10 +77,9 @@ void ProcessAnyChannels(Script& script, Sample** inputs, Sample** outputs, VstIn
 template <class Script, class Sample, int (*ChannelCount)(CDorn*)>
 void Process(CDorn* plugin, Sample** inputs, Sample** outputs, VstInt32 frames) {
   const int channels = ChannelCount(plugin);
-  TZepkin* runtime = RuntimeOf(plugin);
-  if (!runtime || !BuffersUsable(inputs, outputs, channels)) return;
+  if (!RuntimeOf(plugin) || !BuffersUsable(inputs, outputs, channels)) return;
   // The plug-in entry pairs these entries with a script of this class only.
-  Script& script = static_cast<Script&>(*runtime);
+  Script& script = static_cast<Script&>(*RuntimeOf(plugin));
   script.DoBlock();
   if (channels == 2) {
     ProcessStereo(script, inputs, outputs, frames);

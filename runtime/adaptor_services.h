@@ -5,7 +5,8 @@
 class CDorn;
 
 // Services of the plug-in object that translated scripts call through their
-// `adaptor` pointer. Each answers 0 for a null plug-in object.
+// `adaptor` pointer. Each answers 0 for a null plug-in object. The editor and drawing
+// services are in graphics_services.h.
 
 std::int32_t DornGetNumInputs(CDorn* plugin);
 std::int32_t DornGetNumOutputs(CDorn* plugin);
@@ -36,11 +37,3 @@ std::int32_t DornSendSysEx(CDorn* plugin, std::int32_t deltaFrames, char* dump, 
 // none is waiting.
 std::int32_t DornReceiveMidi(CDorn* plugin, std::int32_t* deltaFrames, std::int32_t* data0, std::int32_t* data1,
                              std::int32_t* data2);
-
-// Invalidates the editor's view: 1, or 0 without an editor view.
-std::int32_t GfxRedraw(CDorn* plugin);
-// Creates the editor of the given size unless one exists: 1, else 0.
-std::int32_t GfxCreateEditor(CDorn* plugin, std::int32_t width, std::int32_t height);
-// The editor's size into whichever outputs are given: 1, or 0 (outputs untouched)
-// without an editor.
-std::int32_t GfxGetSize(CDorn* plugin, std::int32_t* width, std::int32_t* height);

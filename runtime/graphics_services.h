@@ -6,10 +6,22 @@
 
 class CDorn;
 
-// The drawing entry points that translated drawing sections call. Each works on the
-// draw context that the editor's view lends the plug-in object for one drawing pass;
-// outside a pass (or for a null plug-in object) it draws nothing and answers 0.
-// Colours are four integers of which the low byte counts; coordinates are view pixels.
+// The editor and drawing entry points that translated scripts call. The drawing layer
+// serves them through the table the plug-in module installs (drawing_services.h); a
+// build without one answers every call as outside a drawing pass.
+
+// Invalidates the editor's view: 1, or 0 without an editor view.
+std::int32_t GfxRedraw(CDorn* plugin);
+// Creates the editor of the given size unless one exists: 1, else 0.
+std::int32_t GfxCreateEditor(CDorn* plugin, std::int32_t width, std::int32_t height);
+// The editor's size into whichever outputs are given: 1, or 0 (outputs untouched)
+// without an editor.
+std::int32_t GfxGetSize(CDorn* plugin, std::int32_t* width, std::int32_t* height);
+
+// Drawing works on the draw context that the editor's view lends the plug-in object for
+// one drawing pass; outside a pass (or for a null plug-in object) it draws nothing and
+// answers 0. Colours are four integers of which the low byte counts; coordinates are
+// view pixels.
 
 std::int32_t GfxSetDrawMode(CDorn* plugin, std::int32_t mode);  // 3 anti-aliased, else aliased
 std::int32_t GfxSetFontColor(CDorn* plugin, std::int32_t red, std::int32_t green, std::int32_t blue,

@@ -1,8 +1,7 @@
 #include "runtime/zepkin.h"
 
-#include <ctime>
-
-#include "runtime/adaptor_services.h"
+#include "platform/pacing_clock.h"
+#include "runtime/graphics_services.h"
 #include "runtime/spectral_tables.h"
 
 TZepkin::TZepkin() {
@@ -29,25 +28,12 @@ std::int32_t TZepkin::EnsureInit() {
   return ++initCount;
 }
 
-namespace {
-
-std::int32_t LibraryClockTicks() {
-  return static_cast<std::int32_t>(static_cast<long long>(std::clock()) * 1000 / CLOCKS_PER_SEC);
-}
-
-RefreshClock refreshClock = LibraryClockTicks;
-
-}  // namespace
-
-std::int32_t RefreshClockTicks() { return refreshClock(); }
-
-void UseRefreshClock(RefreshClock clock) { refreshClock = clock ? clock : LibraryClockTicks; }
-
 void TZepkin::DoGfxTimer() {
   if (!(refreshRate > 0.0)) return;
-  const std::int32_t elapsed = RefreshClockTicks() - lastRefreshTick;
+  // In unsigned arithmetic, so that the clock's wrap-around costs no redraw.
+  const std::uint32_t elapsed = PacingMilliseconds() - static_cast<std::uint32_t>(lastRefreshTick);
   if (static_cast<double>(elapsed) > 1000.0 / refreshRate) {
     GfxRedraw(adaptor);
-    lastRefreshTick = RefreshClockTicks();
+    lastRefreshTick = static_cast<std::int32_t>(PacingMilliseconds());
   }
 }

@@ -36,13 +36,6 @@ class TZepkin : public CZepkinMouse {
   // Empties script memory and the string table, and zeroes the counters.
   void ResetRuntime();
 
-  std::int32_t lastRefreshTick = 0;  // clock reading, milliseconds, of the last paced redraw
+  std::int32_t lastRefreshTick = 0;  // pacing clock reading, milliseconds, of the last paced redraw
   std::int32_t initCount = 0;
 };
-
-// Milliseconds of the C library clock, the time base of the redraw pacing.
-std::int32_t RefreshClockTicks();
-// Replaces that clock (null: the C library's again), so that tests can pace redraws
-// by a clock of their own instead of waiting for real time to pass.
-using RefreshClock = std::int32_t (*)();
-void UseRefreshClock(RefreshClock clock);

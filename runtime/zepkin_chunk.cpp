@@ -33,6 +33,9 @@ std::int32_t TZepkin::ReadChunk(const void* data, std::int32_t byteSize, bool /*
   if (stream.values[0] != kChunkMarker) return byteSize;  // a NaN is no marker either
   EnsureInit();
   DoSerialize();
+  // The restored values reach the variables bound to their sliders, as a parameter
+  // change would bring them; the slider section then sees them all.
+  UpdateBoundVariables();
   DoSlider();
   return byteSize;
 }

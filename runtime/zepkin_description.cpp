@@ -28,6 +28,12 @@ bool CZepkinDescription::AddSlider(const SliderDeclaration& declared) {
   return true;
 }
 
+void CZepkinDescription::UpdateBoundVariables() {
+  for (const SliderDefinition& slider : sliders) {
+    if (slider.boundVariable) *slider.boundVariable = sliderValues[static_cast<std::size_t>(slider.sliderNumber)];
+  }
+}
+
 namespace {
 
 // The folder's regular files in listing order. Each name is examined as the folder

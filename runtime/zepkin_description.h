@@ -25,6 +25,8 @@ class CZepkinDescription : public CZepkinSamples {
   // with a file folder becomes a list of that folder's files. A number outside the
   // slider value array is refused (returns false, adds nothing).
   bool AddSlider(const SliderDeclaration& declared);
+  // Gives every slider's bound variable the slider's value, as after a parameter change.
+  void UpdateBoundVariables();
 
   std::vector<SliderDefinition> sliders;
   std::string effectName;

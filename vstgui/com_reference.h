@@ -7,6 +7,10 @@ template <class Interface>
 class ComReference {
  public:
   ComReference() = default;
+  // Holds a reference of its own to `pointer`.
+  explicit ComReference(Interface* pointer) : pointer_(pointer) {
+    if (pointer_) pointer_->AddRef();
+  }
   ~ComReference() {
     if (pointer_) pointer_->Release();
   }
@@ -15,7 +19,6 @@ class ComReference {
 
   Interface* get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
   // The slot a creating call fills, as the untyped pointer COM asks for.
   void** receive() { return reinterpret_cast<void**>(&pointer_); }
 

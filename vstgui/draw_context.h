@@ -57,8 +57,6 @@ class CDrawContext : public CBaseObject {
   RgbaColor getFillColor() const { return fillColor_; }
   RgbaColor getTextColor() const { return textColor_; }
   double getLineWidth() const { return lineWidth_; }
-  std::int32_t getLineStyle() const { return lineStyle_; }
-  std::int32_t getDrawMode() const { return drawMode_; }
 
   // Local coordinates; the context keeps the clip in device coordinates.
   void setClipRect(const ViewRect& clip);

@@ -2,14 +2,8 @@
 
 #include "platform/guarded_call.h"
 #include "vstgui/frame.h"
-#include "vstgui/win_drag_container.h"
 
 namespace VSTGUI {
-
-namespace {
-// The drag under way in this module, from DragEnter to DragLeave or Drop.
-WinDragContainer* currentDrag = nullptr;
-}  // namespace
 
 DWORD NarrowedDropEffect(DWORD offered) {
   if (offered & DROPEFFECT_COPY) return DROPEFFECT_COPY;
@@ -32,10 +26,7 @@ ViewPoint CDropTarget::pointer() const {
   return where;
 }
 
-void CDropTarget::endDrag() {
-  if (currentDrag) currentDrag->forget();
-  currentDrag = nullptr;
-}
+void CDropTarget::endDrag() { drag_.reset(); }
 
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::QueryInterface(REFIID iid, void** object) {
   return GuardedHostCall<HRESULT>(E_NOINTERFACE, [&]() -> HRESULT {
@@ -67,8 +58,8 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragEnter(IDataObject* dat
       *effect = DROPEFFECT_NONE;
       return S_OK;
     }
-    currentDrag = new WinDragContainer(data);
-    frame_->onDragEnter(currentDrag, pointer());
+    drag_.adopt(new WinDragContainer(data));
+    frame_->onDragEnter(drag_.get(), pointer());
     *effect = NarrowedDropEffect(*effect);
     return S_OK;
   });
@@ -77,11 +68,11 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragEnter(IDataObject* dat
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragOver(DWORD /*keyState*/, POINTL /*point*/, DWORD* effect) {
   return GuardedHostCall<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
     if (!effect) return E_INVALIDARG;
-    if (!currentDrag || !frame_) {
+    if (!drag_ || !frame_) {
       *effect = DROPEFFECT_NONE;
       return S_OK;
     }
-    frame_->onDragMove(currentDrag, pointer());
+    frame_->onDragMove(drag_.get(), pointer());
     *effect = NarrowedDropEffect(*effect);
     return S_OK;
   });
@@ -89,19 +80,32 @@ VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragOver(DWORD /*keyState*
 
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::DragLeave() {
   return GuardedHostCall<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
-    if (currentDrag && frame_) frame_->onDragLeave(currentDrag, pointer());
+    if (drag_ && frame_) frame_->onDragLeave(drag_.get(), pointer());
     endDrag();
     return S_OK;
   });
 }
 
+// The source learns what became of its data: a source told MOVE deletes what it
+// dragged, so a drop that no view accepted answers no effect at all.
 VST_HOST_ENTRY HRESULT STDMETHODCALLTYPE CDropTarget::Drop(IDataObject* /*data*/, DWORD /*keyState*/,
-                                                          POINTL /*point*/, DWORD* /*effect*/) {
+                                                          POINTL /*point*/, DWORD* effect) {
   return GuardedHostCall<HRESULT>(E_UNEXPECTED, [&]() -> HRESULT {
-    if (currentDrag && frame_) frame_->onDrop(currentDrag, pointer());
+    const bool accepted = drag_ && frame_ && frame_->onDrop(drag_.get(), pointer());
     endDrag();
+    if (effect) *effect = accepted ? NarrowedDropEffect(*effect) : DROPEFFECT_NONE;
     return S_OK;
   });
+}
+
+DropTargetRegistration::DropTargetRegistration(HWND window, CFrame* frame)
+    : window_(window),
+      target_(new CDropTarget(frame)),
+      registered_(SUCCEEDED(RegisterDragDrop(window, target_.get()))) {}
+
+DropTargetRegistration::~DropTargetRegistration() {
+  if (registered_) RevokeDragDrop(window_);
+  target_->forgetFrame();
 }
 
 }  // namespace VSTGUI

@@ -87,10 +87,6 @@ int OuterHeight(const RECT& rect) { return rect.bottom - rect.top; }
 CFrame::CFrame(const ViewRect& size, HWND parentWindow, VSTGUIEditorInterface* editor)
     : CViewContainer(size, this, nullptr), editor_(editor) {
   attached_ = true;
-  // A thread that the host put into the multithreaded apartment refuses; only what
-  // succeeded is undone later, or the host's own COM state would be torn down.
-  const HRESULT ole = OleInitialize(nullptr);
-  oleInitialized_ = ole == S_OK || ole == S_FALSE;
   systemMajorVersion_ = RefreshSystemMajorVersion();
   initFrame(parentWindow);
 }
@@ -106,9 +102,7 @@ CFrame::~CFrame() {
   focusView_ = nullptr;
   viewUnderMouse_ = nullptr;
   CViewContainer::removeAll(true);
-  if (oleInitialized_) OleUninitialize();
-  if (backBuffer_) backBuffer_->forget();
-  backBuffer_ = nullptr;
+  backBuffer_.reset();
   if (window_) {
     // Cleared first: the messages of the window's destruction then go to the default
     // procedure, not to a frame that is going.
@@ -209,12 +203,12 @@ void CFrame::paint() {
     PAINTSTRUCT paintInfo{};
     HDC const paintContext = BeginPaint(window_, &paintInfo);
     if (systemMajorVersion_ <= 5 && !backBuffer_) {
-      backBuffer_ = new COffscreenContext(this, size_.width(), size_.height(), kOpaqueBlack);
+      backBuffer_.adopt(new COffscreenContext(this, size_.width(), size_.height(), kOpaqueBlack));
     }
     const ViewRect update{double(paintInfo.rcPaint.left), double(paintInfo.rcPaint.top),
                           double(paintInfo.rcPaint.right), double(paintInfo.rcPaint.bottom)};
     if (backBuffer_) {
-      drawRect(backBuffer_, update);
+      drawRect(backBuffer_.get(), update);
       CDrawContext windowContext(this, paintContext, window_);
       backBuffer_->getBitmap()->drawBitmap(&windowContext, update, update.topLeft());
     } else {
@@ -411,24 +405,17 @@ void CFrame::setCursorShape(std::int32_t shape) {
 }
 
 void CFrame::enableDropTarget(bool state) {
-  if (state && !dropTarget_ && window_) {
-    dropTarget_ = new CDropTarget(this);
-    dropTarget_->AddRef();
-    dropActive_ = SUCCEEDED(RegisterDragDrop(window_, dropTarget_));
-  } else if (!state && dropTarget_) {
-    if (dropActive_) RevokeDragDrop(window_);
-    dropActive_ = false;
-    dropTarget_->forgetFrame();
-    dropTarget_->Release();
-    dropTarget_ = nullptr;
+  if (!state) {
+    dropTarget_.reset();
+  } else if (!dropTarget_ && window_) {
+    dropTarget_ = std::make_unique<DropTargetRegistration>(window_, this);
   }
 }
 
 bool CFrame::resizeFrame(double width, double height) {
   if (!open_) return false;
   if (width == size_.width() && height == size_.height()) return false;
-  if (backBuffer_) backBuffer_->forget();
-  backBuffer_ = nullptr;
+  backBuffer_.reset();
   if (window_ && !resizeWindows(ToDeviceInt(width), ToDeviceInt(height))) return true;
   setViewSize({size_.left, size_.top, size_.left + width, size_.top + height}, true);
   return true;

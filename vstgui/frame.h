@@ -3,14 +3,17 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
+#include "vstgui/drop_target.h"
 #include "vstgui/gdiplus_globals.h"
 #include "vstgui/live_objects.h"
+#include "vstgui/ole_session.h"
 #include "vstgui/view_container.h"
 
 namespace VSTGUI {
 
-class CDropTarget;
+class COffscreenContext;
 class VSTGUIEditorInterface;
 
 // The root of the view tree and the owner of the editor's one native window, a child
@@ -77,21 +80,20 @@ class CFrame : public CViewContainer {
   bool resizeWindows(int width, int height);
 
   GdiPlusSession gdiplus_;
+  OleSession ole_;  // for the drop target
   VSTGUIEditorInterface* editor_;
   HWND parentWindow_ = nullptr;
   CView* modalView_ = nullptr;
   CView* focusView_ = nullptr;
   CView* viewUnderMouse_ = nullptr;
   bool open_ = true;
-  bool dropActive_ = false;
   HWND window_ = nullptr;
-  CDropTarget* dropTarget_ = nullptr;
-  COffscreenContext* backBuffer_ = nullptr;
+  std::unique_ptr<DropTargetRegistration> dropTarget_;
+  SharedObject<COffscreenContext> backBuffer_;
   bool tracking_ = false;
   HCURSOR defaultCursor_ = nullptr;
   bool defaultCursorSaved_ = false;
   bool usesWindowClass_ = false;
-  bool oleInitialized_ = false;
   bool changingFocus_ = false;
   DWORD systemMajorVersion_ = 0;
 };

@@ -1,12 +1,17 @@
 #include "vstgui/gdiplus_globals.h"
 
+#include <mutex>
+
 #include "vstgui/font_desc.h"
 
 namespace VSTGUI {
 
 namespace {
+// An image may be loaded, and with it GDI+ started, on a thread other than the
+// editor's. Never taken on the audio path.
+std::mutex countGuard;
 GDIPlusGlobals* instance = nullptr;
-}
+}  // namespace
 
 GdiPlusLifecycleCalls& GdiPlusLifecycle() {
   static GdiPlusLifecycleCalls calls{Gdiplus::GdiplusStartup, Gdiplus::GdiplusShutdown};
@@ -14,6 +19,7 @@ GdiPlusLifecycleCalls& GdiPlusLifecycle() {
 }
 
 void GDIPlusGlobals::acquire() {
+  const std::lock_guard<std::mutex> counting(countGuard);
   if (instance) {
     instance->remember();
   } else {
@@ -22,13 +28,17 @@ void GDIPlusGlobals::acquire() {
 }
 
 void GDIPlusGlobals::release() {
+  const std::lock_guard<std::mutex> counting(countGuard);
   if (!instance) return;
   GDIPlusGlobals* const held = instance;
   if (held->getNbReference() == 1) instance = nullptr;
   held->forget();
 }
 
-bool GDIPlusGlobals::isRunning() { return instance != nullptr; }
+bool GDIPlusGlobals::isRunning() {
+  const std::lock_guard<std::mutex> counting(countGuard);
+  return instance != nullptr;
+}
 
 GDIPlusGlobals::GDIPlusGlobals() {
   // Version 1, no debug callback, GDI+'s own background thread and external codecs.

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
+#include <vector>
 
-#include "platform/plugin_library.h"
+#include "tests/support/fader_chunk.h"
 #include "tests/support/host_window.h"
 #include "tests/support/test_host.h"
+#include "tools/vst_host/plugin_library.h"
 
 namespace {
 
@@ -63,6 +66,18 @@ TEST_F(ConnectedPlugin, TheFadersBackgroundColourPaintsTheWholeView) {
   setBackground(0);
   paint();
   EXPECT_EQ(shown(200, 100), RGB(0, 0, 0)) << "the frame's own background shows";
+  instance->dispatch(effEditClose);
+}
+
+// Hosts restore a chunk plug-in's state as a chunk, not through its parameters.
+TEST_F(ConnectedPlugin, ARestoredChunkBringsItsBackgroundColourToTheView) {
+  std::vector<unsigned char> chunk = FaderChunk(1.0f, 7.5f);
+  const float red = 255.0f;
+  std::memcpy(chunk.data() + 3 * sizeof(float), &red, sizeof red);  // slider 3
+  instance->restore(chunk);
+  ASSERT_EQ(instance->dispatch(effEditOpen, 0, 0, window.handle()), 1);
+  paint();
+  EXPECT_EQ(shown(200, 100), RGB(255, 0, 0));
   instance->dispatch(effEditClose);
 }
 

@@ -1,6 +1,6 @@
 #include "tests/editor/editor_fixture.h"
 
-#include "runtime/adaptor_services.h"
+#include "runtime/graphics_services.h"
 
 ViewEntryCalls entryCalls;
 

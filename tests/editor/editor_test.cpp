@@ -4,14 +4,15 @@
 
 #include "editor/aeff_gui_editor.h"
 #include "editor/dorn_view.h"
-#include "runtime/adaptor_services.h"
+#include "platform/pacing_clock.h"
+#include "runtime/graphics_services.h"
 #include "tests/editor/editor_fixture.h"
 
 namespace {
 
 class Editor : public ::testing::Test {
  protected:
-  ~Editor() override { UseRefreshClock(nullptr); }
+  ~Editor() override { UsePacingClock(nullptr); }
 
   HWND frameWindow() const { return FrameWindowIn(host.handle()); }
   LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -123,13 +124,16 @@ TEST_F(Editor, KeysFromTheHostReachTheKeyEntriesThroughTheFrame) {
   EXPECT_EQ(editor->getKnobMode(), 2);
 }
 
-std::int32_t fakeNow = 0;
-std::int32_t FakeClock() { return fakeNow; }
+// A pacing clock that moves only when a test moves it, or pauses on it.
+std::uint32_t fakeNow = 0;
+std::uint32_t FakeMilliseconds() { return fakeNow; }
+void FakePause(std::uint32_t milliseconds) { fakeNow += milliseconds; }
+const PacingClock kFakeClock{FakeMilliseconds, FakePause};
 
 TEST_F(Editor, IdleRedrawsAtTheScriptsRefreshRateOnly) {
   edited.open(host.handle());
   UpdateWindow(frameWindow());
-  UseRefreshClock(FakeClock);
+  UsePacingClock(&kFakeClock);
   fakeNow = 100000;
   edited.instance().dispatch(effEditIdle);  // the first redraw starts the pacing
   UpdateWindow(frameWindow());
@@ -159,14 +163,22 @@ TEST_F(Editor, AfterCloseIdleReachesNoScript) {
 }
 
 TEST_F(Editor, IdleWorkIdlesTheHostAtMostEveryHundredMilliseconds) {
-  auto* editor = dynamic_cast<AEffGUIEditor*>(edited.plugin()->getEditor());
+  UsePacingClock(&kFakeClock);
+  fakeNow = 5000;
+  EditedPlugin paced;  // its editor starts on the fake clock
+  auto* editor = dynamic_cast<AEffGUIEditor*>(paced.plugin()->getEditor());
   ASSERT_NE(editor, nullptr);
-  edited.open(host.handle());
-  edited.host.clearCalls();
+  paced.open(host.handle());
+  paced.host.clearCalls();
   editor->doIdleStuff();
-  EXPECT_EQ(edited.host.countOf(audioMasterIdle), 1u);
-  editor->doIdleStuff();  // within 100 ms: a short pause, no idle
-  EXPECT_EQ(edited.host.countOf(audioMasterIdle), 1u);
+  EXPECT_EQ(paced.host.countOf(audioMasterIdle), 1u);
+  editor->doIdleStuff();  // within 100 ms: a pause of 4 ms, still 96 short, no idle
+  EXPECT_EQ(fakeNow, 5004u);
+  EXPECT_EQ(paced.host.countOf(audioMasterIdle), 1u);
+  fakeNow += 50;  // 46 short: within the slack, so it pauses and idles
+  editor->doIdleStuff();
+  EXPECT_EQ(paced.host.countOf(audioMasterIdle), 2u);
+  paced.instance().dispatch(effEditClose);
 }
 
 TEST_F(Editor, AHostThatDestroysItsWindowBeforeClosingLosesNothing) {

@@ -4,7 +4,7 @@
 
 #include "effect/zepkin_effect.h"
 #include "graphics/view_entries.h"
-#include "runtime/adaptor_services.h"
+#include "runtime/graphics_services.h"
 #include "tests/support/pixels.h"
 #include "tests/support/script_plugin.h"
 #include "vstgui/offscreen_context.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "host/dorn.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/dorn.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "tests/effect/fader_fixture.h"
 
 namespace {

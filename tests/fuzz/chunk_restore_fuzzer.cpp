@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "tests/fuzz/guarded_buffer.h"
 #include "tests/fuzz/require.h"
 #include "tests/support/test_host.h"

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/guarded_buffer.h"
 #include "tests/fuzz/require.h"

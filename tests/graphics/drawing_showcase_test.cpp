@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "graphics/view_entries.h"
-#include "runtime/adaptor_services.h"
+#include "runtime/graphics_services.h"
 #include "tests/graphics/showcase_script.h"
 #include "tests/support/host_window.h"
 #include "tests/support/pixels.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -146,7 +147,7 @@ TEST_F(BaseObjects, SynthsReportTheirCategoryAndAlwaysAskForMidi) {
 TEST_F(BaseObjects, AttachedEditorReceivesTheEditorOpcodes) {
   bool destroyed = false;
   auto* editor = new RecordingEditor(&destroyed);
-  object().setEditor(editor);
+  object().setEditor(std::unique_ptr<AEffEditor>(editor));
   EXPECT_EQ(instance.effect()->flags & effFlagsHasEditor, effFlagsHasEditor);
 
   ERect* rect = nullptr;
@@ -171,12 +172,12 @@ TEST_F(BaseObjects, AttachedEditorReceivesTheEditorOpcodes) {
   EXPECT_TRUE(destroyed);  // the effect owns its editor
 }
 
-TEST_F(BaseObjects, DetachingTheEditorClearsTheFlag) {
+TEST_F(BaseObjects, DetachingTheEditorClearsTheFlagAndDeletesIt) {
   bool destroyed = false;
-  RecordingEditor editor(&destroyed);
-  object().setEditor(&editor);
+  object().setEditor(std::make_unique<RecordingEditor>(&destroyed));
   object().setEditor(nullptr);
   EXPECT_EQ(instance.effect()->flags & effFlagsHasEditor, 0);
+  EXPECT_TRUE(destroyed);
 }
 
 TEST_F(BaseObjects, DeprecatedAccumulatingProcessLeavesOutputsAlone) {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/plugin_library.h"
 #include "tests/support/test_host.h"
+#include "tools/vst_host/plugin_library.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/pacing_clock.h"
 #include "runtime/zepkin.h"
 
 namespace {
@@ -85,25 +86,37 @@ TEST(Runtime, StringTableCreatesMissingEntriesAndCountsThem) {
   EXPECT_EQ(script.stringCount, 2.0);
 }
 
-TEST(Runtime, RedrawTimerRequestsARedrawOnlyAfterItsInterval) {
+std::uint32_t clockNow = 0;
+std::uint32_t TestMilliseconds() { return clockNow; }
+void NoPause(std::uint32_t) {}
+const PacingClock kTestClock{TestMilliseconds, NoPause};
+
+class RedrawTimer : public ::testing::Test {
+ protected:
+  RedrawTimer() { UsePacingClock(&kTestClock); }
+  ~RedrawTimer() override { UsePacingClock(nullptr); }
   SectionLog script;
+};
+
+// The timer's redraw request goes nowhere here; a new tick marks that it was made.
+TEST_F(RedrawTimer, RequestsARedrawOnlyAfterItsIntervalAlsoAcrossTheClocksWrap) {
   script.refreshRate = 30.0;  // one redraw per 33.3 ms at most
-  const std::int32_t recent = RefreshClockTicks() - 20;
-  script.lastRefreshTick = recent;
-  script.DoGfxTimer();
-  EXPECT_EQ(script.lastRefreshTick, recent);
-  script.lastRefreshTick = RefreshClockTicks() - 40;
-  const std::int32_t before = RefreshClockTicks();
-  script.DoGfxTimer();
-  EXPECT_GE(script.lastRefreshTick, before);
+  for (const std::uint32_t start : {1000000u, 0xFFFFFFF0u}) {
+    script.lastRefreshTick = static_cast<std::int32_t>(start);
+    clockNow = start + 33;
+    script.DoGfxTimer();
+    EXPECT_EQ(script.lastRefreshTick, static_cast<std::int32_t>(start)) << start;
+    clockNow = start + 34;
+    script.DoGfxTimer();
+    EXPECT_EQ(script.lastRefreshTick, static_cast<std::int32_t>(start + 34)) << start;
+  }
 }
 
-TEST(Runtime, RedrawTimerIsOffAtRateZero) {
-  SectionLog script;
-  script.lastRefreshTick = RefreshClockTicks() - 100000;
-  const std::int32_t old = script.lastRefreshTick;
+TEST_F(RedrawTimer, IsOffAtRateZero) {
+  script.lastRefreshTick = 0;
+  clockNow = 100000;
   script.DoGfxTimer();
-  EXPECT_EQ(script.lastRefreshTick, old);
+  EXPECT_EQ(script.lastRefreshTick, 0);
 }
 
 TEST(Runtime, DestructionReleasesImageSlotBitmaps) {

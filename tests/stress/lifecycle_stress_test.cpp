@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/plugin_library.h"
 #include "tests/stress/process_resources.h"
 #include "tests/support/test_host.h"
+#include "tools/vst_host/plugin_library.h"
 
 // This program never holds the plug-in loaded between sessions (it does not use
 // BuiltPlugin), so that every cycle unloads it as far as the platform lets it.

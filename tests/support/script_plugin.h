@@ -6,7 +6,8 @@
 #include "tests/support/test_host.h"
 
 // A plug-in object made in the test program around a script of the test's own, with
-// the table the test gives, driven through its effect record like any other.
+// the table the test gives, driven through its effect record like any other. The
+// drawing layer serves its drawing, as the Windows modules install it.
 class ScriptPlugin {
  public:
   // Takes the script.

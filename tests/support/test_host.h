@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "host/vst2_interface.h"
-#include "platform/plugin_library.h"
 #include "tools/vst_host/effect_calls.h"
 #include "tools/vst_host/plugin_host.h"
+#include "tools/vst_host/plugin_library.h"
 
 // A scriptable VST 2.4 host: answers the version query and time requests as a test
 // sets it up, and records every call that its plug-in instances make.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/tools/render_test_support.h"
-#include "platform/plugin_library.h"
+#include "tools/vst_host/plugin_library.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "platform/plugin_library.h"
 #include "tools/render/render.h"
+#include "tools/vst_host/plugin_library.h"
 
 ScratchFolder::ScratchFolder(const std::string& name)
     : path_((std::filesystem::current_path() / "render-tool-files" / name).string()) {

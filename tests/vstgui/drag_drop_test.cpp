@@ -183,8 +183,9 @@ class DropProbe final : public CView {
   bool onDrop(CDragContainer* drag, const ViewPoint& where) override {
     log.push_back("drop");
     seen(drag, where);
-    return true;
+    return accepts;
   }
+  bool accepts = true;
   std::vector<std::string> log;
   std::int32_t items = -1;
   ViewPoint point;
@@ -260,6 +261,41 @@ TEST_F(DropOnFrame, TheDragGoesToTheViewUnderThePointerAndDropsThere) {
   EXPECT_EQ(right->items, 2);
   EXPECT_EQ(right->point, (ViewPoint{150, 40}));
   EXPECT_EQ(frame->getCurrentDragView(), nullptr);
+}
+
+// A source told MOVE deletes what it dragged: only a drop that a view took may say so.
+TEST_F(DropOnFrame, TheSourceLearnsTheEffectOnlyOfADropThatAViewAccepted) {
+  pointAt(30, 40);
+  for (const bool accepts : {true, false}) {
+    left->accepts = accepts;
+    enter(&files, DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(target->Drop(&files, 0, {0, 0}, &effect), S_OK);
+    EXPECT_EQ(effect, accepts ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE}) << accepts;
+  }
+}
+
+// Every frame's drop target keeps its own drag: another editor that closes meanwhile
+// takes nothing of it.
+TEST_F(DropOnFrame, AnotherFrameThatGoesDuringADragLeavesTheDragAlone) {
+  HostWindow otherHost{400, 50, 200, 100};
+  auto* other = new CFrame({0, 0, 100, 100}, otherHost.handle(), nullptr);
+  auto* otherTarget = new CDropTarget(other);
+  otherTarget->AddRef();
+  DWORD effect = DROPEFFECT_COPY;
+  otherTarget->DragEnter(&files, 0, {0, 0}, &effect);
+  pointAt(150, 40);
+  enter(&files, DROPEFFECT_COPY);
+  otherTarget->forgetFrame();  // the other editor closes
+  otherTarget->Release();
+  other->forget();
+  effect = DROPEFFECT_COPY;
+  target->DragOver(0, {0, 0}, &effect);
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+  EXPECT_EQ(target->Drop(&files, 0, {0, 0}, &effect), S_OK);
+  EXPECT_EQ(right->log, (std::vector<std::string>{"enter", "move", "drop", "leave"}));
+  EXPECT_EQ(right->items, 2);
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
 }
 
 TEST_F(DropOnFrame, ADragThatLeavesEndsAtTheViewItWasOver) {

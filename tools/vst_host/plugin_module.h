@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/plugin_library.h"
+#include "tools/vst_host/plugin_library.h"
 
 // A plug-in library as vst-render loads it: construction throws std::runtime_error
 // with a one-line reason when the file is missing or the system cannot load it.

@@ -2,15 +2,14 @@
 #include "graphics/view_entries.h"
 #include "host/callback_entries.h"
 #include "host/dorn.h"
-#include "host/plugin_entry.h"
-#include "host/plugin_instance.h"
 #include "platform/guarded_call.h"
-#include "runtime/adaptor_services.h"
+#include "plugin/plugin_entry.h"
+#include "plugin/plugin_instance.h"
+#include "runtime/graphics_services.h"
 
 // The entry points of the connected-editor build: the product's fader with its editor
 // connected, for tests and for whoever wants to see the drawing layer at work. It is
-// never installed as the product, which has no editor. Being an object of its own, this
-// file's entry points are the library's; the product's, in the core, are not linked.
+// never installed as the product, which has no editor.
 
 namespace {
 

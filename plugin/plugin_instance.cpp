@@ -1,11 +1,13 @@
-#include "host/plugin_instance.h"
+#include "plugin/plugin_instance.h"
 
 #include <memory>
 #include <utility>
 
 #include "host/dorn.h"
+#include "plugin/module_drawing_layer.h"
 
 CDorn* CreatePluginObject(audioMasterCallback audioMaster, CallbackTable table, CreatedScript created) {
+  InstallDrawingServices(ModuleDrawingLayer());
   // The process entries made for the script's class replace the general ones.
   table.OnProcessReplacing = created.process.replacing;
   table.OnProcessDoubleReplacing = created.process.doubleReplacing;

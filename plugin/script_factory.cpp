@@ -1,4 +1,4 @@
-#include "host/script_factory.h"
+#include "plugin/script_factory.h"
 
 #include "effect/zepkin_effect.h"
 

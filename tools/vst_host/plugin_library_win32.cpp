@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/plugin_library.h"
+#include "tools/vst_host/plugin_library.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 
 #include "host/callback_entries.h"
 #include "host/dorn.h"
-#include "host/plugin_instance.h"
 #include "platform/guarded_call.h"
+#include "plugin/plugin_instance.h"
 
 namespace {
 

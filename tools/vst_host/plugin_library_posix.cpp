@@ -4,7 +4,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "platform/plugin_library.h"
+#include "tools/vst_host/plugin_library.h"
 
 PluginLibrary::PluginLibrary(const std::string& path) {
   std::error_code error;

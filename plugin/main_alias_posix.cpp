@@ -1,4 +1,4 @@
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 
 // Old hosts look for an entry named "main". C++ cannot declare a function of that
 // name with this signature, so this one takes the name at assembly level.

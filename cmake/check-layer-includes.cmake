@@ -1,0 +1,31 @@
+# Checks that includes point one way, from higher layers to lower ones: each folder
+# may include its own headers and those of the folders listed for it, nothing else.
+#   cmake -DSOURCE_DIR=<project> -P check-layer-includes.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(allowed_platform platform)
+set(allowed_runtime runtime platform)
+set(allowed_host host runtime platform)
+set(allowed_effect effect runtime platform)
+set(allowed_vstgui vstgui runtime platform)
+set(allowed_graphics graphics editor vstgui host runtime platform)
+set(allowed_editor editor graphics vstgui host runtime platform)
+set(allowed_plugin plugin graphics editor vstgui effect host runtime platform)
+
+set(faults "")
+foreach(layer platform runtime host effect vstgui graphics editor plugin)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
+    foreach(include IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" folder "${include}")
+      if(NOT folder IN_LIST allowed_${layer})
+        file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+        string(APPEND faults "\n  ${name}: ${include}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "includes that point from a lower layer to a higher one:${faults}")
+endif()
