@@ -2,7 +2,6 @@
 #include "graphics/view_entries.h"
 #include "host/callback_entries.h"
 #include "host/dorn.h"
-#include "platform/guarded_call.h"
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_instance.h"
 #include "runtime/graphics_services.h"
@@ -24,7 +23,9 @@ void AddBackgroundSlider(TZepkin& script) {
   fader->sliders.back().boundVariable = &fader->clearColor;
 }
 
-AEffect* CreateConnectedInstance(audioMasterCallback audioMaster) {
+}  // namespace
+
+AEffect* CreateModuleInstance(audioMasterCallback audioMaster) {
   CallbackTable table = MakeCallbackTable();
   table.OnDraw = OnDraw;
   table.OnMouseDown = OnMouseDown;
@@ -37,17 +38,3 @@ AEffect* CreateConnectedInstance(audioMasterCallback audioMaster) {
   GfxCreateEditor(plugin, kEditorWidth, kEditorHeight);
   return plugin->getAeffect();
 }
-
-}  // namespace
-
-extern "C" {
-
-VST_HOST_ENTRY AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster) {
-  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateConnectedInstance(audioMaster); });
-}
-
-VST_HOST_ENTRY AEffect* VSTCALLBACK MAIN(audioMasterCallback audioMaster) {
-  return GuardedHostCall<AEffect*>(nullptr, [&] { return CreateConnectedInstance(audioMaster); });
-}
-
-}  // extern "C"

@@ -17,3 +17,6 @@ extern "C" {
 VST_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster);
 VST_EXPORT AEffect* VSTCALLBACK MAIN(audioMasterCallback audioMaster);
 }
+
+// The instance that this module's entry points make, defined once per module.
+AEffect* CreateModuleInstance(audioMasterCallback audioMaster);

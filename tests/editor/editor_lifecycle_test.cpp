@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tests/editor/editor_fixture.h"
+#include "tests/support/counted_gdiplus.h"
 #include "vstgui/gdiplus_globals.h"
 #include "vstgui/live_objects.h"
 #include "vstgui/module_instance.h"
@@ -10,20 +11,6 @@
 namespace {
 
 using namespace VSTGUI;
-
-int startups = 0;
-int shutdowns = 0;
-
-Gdiplus::Status WINAPI CountedStartup(ULONG_PTR* token, const Gdiplus::GdiplusStartupInput* input,
-                                      Gdiplus::GdiplusStartupOutput* output) {
-  ++startups;
-  return Gdiplus::GdiplusStartup(token, input, output);
-}
-
-void WINAPI CountedShutdown(ULONG_PTR token) {
-  ++shutdowns;
-  Gdiplus::GdiplusShutdown(token);
-}
 
 bool FrameClassRegistered() {
   wchar_t name[64];
@@ -58,8 +45,7 @@ void ExpectSame(const Holdings& before, const Holdings& after) {
 }
 
 TEST(EditorLifecycle, AHundredOpenAndCloseCyclesLeaveEverythingWhereItWas) {
-  const GdiPlusLifecycleCalls real = GdiPlusLifecycle();
-  GdiPlusLifecycle() = {CountedStartup, CountedShutdown};
+  const CountedGdiPlus counted;
   HostWindow host;
   EditedPlugin edited;
   const Holdings before;
@@ -73,15 +59,14 @@ TEST(EditorLifecycle, AHundredOpenAndCloseCyclesLeaveEverythingWhereItWas) {
   }
   const Holdings after;
   ExpectSame(before, after);
-  EXPECT_EQ(startups, 100);
-  EXPECT_EQ(shutdowns, 100);
+  EXPECT_EQ(counted.startups(), 100);
+  EXPECT_EQ(counted.shutdowns(), 100);
   std::printf("open: %d windows, %d views, %d contexts, %d device contexts, %d drop targets; "
               "after 100 cycles: %d windows, %d views, %d contexts, %d device contexts, %d bitmaps, %d fonts, "
               "%d drop targets, class %s; GDI+ started %d and stopped %d times\n",
               open.windows, open.views, open.contexts, open.deviceContexts, open.dropTargets, after.windows,
               after.views, after.contexts, after.deviceContexts, after.bitmaps, after.fonts, after.dropTargets,
-              after.classRegistered ? "registered" : "unregistered", startups, shutdowns);
-  GdiPlusLifecycle() = real;
+              after.classRegistered ? "registered" : "unregistered", counted.startups(), counted.shutdowns());
 }
 
 }  // namespace

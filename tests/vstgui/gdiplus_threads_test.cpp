@@ -1,33 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 #include <vector>
 
+#include "tests/support/counted_gdiplus.h"
 #include "vstgui/gdiplus_globals.h"
 
 namespace {
 
-using namespace VSTGUI;
-
-std::atomic<int> startups{0};
-std::atomic<int> shutdowns{0};
-
-Gdiplus::Status WINAPI CountedStartup(ULONG_PTR* token, const Gdiplus::GdiplusStartupInput* input,
-                                      Gdiplus::GdiplusStartupOutput* output) {
-  ++startups;
-  return Gdiplus::GdiplusStartup(token, input, output);
-}
-
-void WINAPI CountedShutdown(ULONG_PTR token) {
-  ++shutdowns;
-  Gdiplus::GdiplusShutdown(token);
-}
+using VSTGUI::GDIPlusGlobals;
 
 // Images may be loaded on threads of their own while an editor holds GDI+.
 TEST(GdiPlusThreads, AcquiresAndReleasesFromManyThreadsStartAndStopGdiPlusOnce) {
-  const GdiPlusLifecycleCalls real = GdiPlusLifecycle();
-  GdiPlusLifecycle() = {CountedStartup, CountedShutdown};
+  const CountedGdiPlus counted;
   GDIPlusGlobals::acquire();
   std::vector<std::thread> loaders;
   for (int t = 0; t < 4; ++t) {
@@ -42,9 +27,8 @@ TEST(GdiPlusThreads, AcquiresAndReleasesFromManyThreadsStartAndStopGdiPlusOnce) 
   EXPECT_TRUE(GDIPlusGlobals::isRunning());
   GDIPlusGlobals::release();
   EXPECT_FALSE(GDIPlusGlobals::isRunning());
-  EXPECT_EQ(startups, 1);
-  EXPECT_EQ(shutdowns, 1);
-  GdiPlusLifecycle() = real;
+  EXPECT_EQ(counted.startups(), 1);
+  EXPECT_EQ(counted.shutdowns(), 1);
 }
 
 }  // namespace
