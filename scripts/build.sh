@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main job: installs what it needs (nothing that only the tests need), builds the
-# 32-bit Windows plug-in, shows where it is and what it exports, and renders the fader
-# demo.
+# 32-bit Windows plug-in, shows where it is and what it exports, builds the LV2 bundle
+# for Linux hosts and tells how to install it, and renders the fader demo.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVANTILE_ROOT"
 
@@ -16,5 +16,13 @@ log "plug-in: $plugin"
 i686-w64-mingw32-objdump -p "$plugin" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'
 echo "needs only:"
 i686-w64-mingw32-objdump -p "$plugin" | sed -n 's/^\s*DLL Name: /  /p'
+
+log "building the LV2 bundle for Linux hosts"
+cmake --preset native >/dev/null
+cmake --build --preset native --target quorvantile_lv2_plugin
+bundle="$QUORVANTILE_ROOT/build/native/lv2/Veltronika_Quorvantile.lv2"
+log "LV2 bundle: $bundle"
+echo "install it for your user with:"
+echo "  mkdir -p ~/.lv2 && cp -r '$bundle' ~/.lv2/"
 
 "$QUORVANTILE_ROOT/scripts/render-demo.sh"
