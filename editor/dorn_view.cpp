@@ -56,6 +56,14 @@ VSTGUI::CMouseEventResult CDornView::mouseMoved(VSTGUI::ViewPoint& where, const 
   return ReportMouse(pluginObject, pluginObject ? pluginObject->callbacks.OnMouseMoved : nullptr, where, buttons);
 }
 
+VSTGUI::CMouseEventResult CDornView::mouseEntered(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) {
+  return mouseMoved(where, buttons);
+}
+
+VSTGUI::CMouseEventResult CDornView::mouseExited(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) {
+  return mouseMoved(where, buttons);
+}
+
 std::int32_t CDornView::keyDown(VSTGUI::KeyCode& key) {
   return ReportKey(pluginObject, pluginObject ? pluginObject->callbacks.OnKeyDown : nullptr, key);
 }

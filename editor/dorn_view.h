@@ -16,6 +16,10 @@ class CDornView final : public VSTGUI::CView {
   VSTGUI::CMouseEventResult mouseDown(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) override;
   VSTGUI::CMouseEventResult mouseUp(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) override;
   VSTGUI::CMouseEventResult mouseMoved(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) override;
+  // The pointer coming in and going out reach the script as moves too, so that it
+  // knows where the pointer is from the first move on, and that it left.
+  VSTGUI::CMouseEventResult mouseEntered(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) override;
+  VSTGUI::CMouseEventResult mouseExited(VSTGUI::ViewPoint& where, const VSTGUI::ButtonState& buttons) override;
   std::int32_t keyDown(VSTGUI::KeyCode& key) override;
   std::int32_t keyUp(VSTGUI::KeyCode& key) override;
 

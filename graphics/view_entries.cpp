@@ -33,6 +33,7 @@ void OnMouseDown(CDorn* plugin, double x, double y, VstInt32 buttons) {
   TZepkin* const script = RuntimeOf(plugin);
   if (!script) return;
   script->mouseButtonBits = ScriptMouseBits(buttons);
+  if (static_cast<std::int32_t>(script->mouseButtonBits) & 1) script->mouseLeftPresses += 1.0;
   RecordPointer(*script, x, y);
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/dorn.h"
 #include "runtime/adaptor_services.h"
+#include "runtime/zepkin.h"
 
 namespace {
 
@@ -85,6 +86,16 @@ std::int32_t DornGetTimeSignature(CDorn* plugin, double* tempo, double* numerato
 }
 
 std::int32_t DornUpdateDisplay(CDorn* plugin) { return plugin && plugin->updateDisplay() ? 1 : 0; }
+
+std::int32_t DornAutomateSlider(CDorn* plugin, std::int32_t parameter, double value) {
+  const TZepkin* const script = RuntimeOf(plugin);
+  if (!script || parameter < 0 || static_cast<std::size_t>(parameter) >= script->sliders.size()) return 0;
+  const SliderDefinition& slider = script->sliders[static_cast<std::size_t>(parameter)];
+  const double range = slider.maximum - slider.minimum;
+  const double normalised = range != 0.0 ? (value - slider.minimum) / range : 0.0;
+  plugin->setParameterAutomated(parameter, static_cast<float>(normalised));
+  return 1;
+}
 
 std::int32_t DornSetInitialDelay(CDorn* plugin, std::int32_t samples) {
   if (!plugin) return 0;

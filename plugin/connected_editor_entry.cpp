@@ -1,7 +1,7 @@
 #include "effect/zepkin_effect.h"
-#include "graphics/view_entries.h"
 #include "host/callback_entries.h"
 #include "host/dorn.h"
+#include "plugin/module_drawing_layer.h"
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_instance.h"
 #include "runtime/graphics_services.h"
@@ -27,11 +27,8 @@ void AddBackgroundSlider(TZepkin& script) {
 
 AEffect* CreateModuleInstance(audioMasterCallback audioMaster) {
   CallbackTable table = MakeCallbackTable();
-  table.OnDraw = OnDraw;
-  table.OnMouseDown = OnMouseDown;
-  table.OnMouseUp = OnMouseUp;
-  table.OnMouseMoved = OnMouseMoved;
-  CreatedScript created = CreateScript();
+  AddViewEntries(table);
+  CreatedScript created = CreateFaderScript();
   AddBackgroundSlider(*created.script);
   CDorn* const plugin = CreatePluginObject(audioMaster, table, std::move(created));
   if (!plugin) return nullptr;

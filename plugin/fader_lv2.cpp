@@ -4,5 +4,5 @@
 #include "plugin/plugin_instance.h"
 
 CDorn* MakeFaderPluginObject(audioMasterCallback host) {
-  return CreatePluginObject(host, MakeCallbackTable(), CreateScript());
+  return CreatePluginObject(host, MakeCallbackTable(), CreateFaderScript());
 }

@@ -5,6 +5,6 @@
 
 // The product has no editor: the table's drawing and input entries stay empty.
 AEffect* CreateModuleInstance(audioMasterCallback audioMaster) {
-  CDorn* const plugin = CreatePluginObject(audioMaster, MakeCallbackTable(), CreateScript());
+  CDorn* const plugin = CreatePluginObject(audioMaster, MakeCallbackTable(), CreateFaderScript());
   return plugin ? plugin->getAeffect() : nullptr;
 }

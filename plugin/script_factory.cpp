@@ -1,5 +1,17 @@
 #include "plugin/script_factory.h"
 
+#include "analyser/zepkin_spectrum.h"
 #include "effect/zepkin_effect.h"
 
-CreatedScript CreateScript() { return {std::make_unique<TZepkinEffect>(), ProcessEntriesFor<TZepkinEffect>()}; }
+namespace {
+
+template <class Script>
+CreatedScript Created() {
+  return {std::make_unique<Script>(), ProcessEntriesFor<Script>()};
+}
+
+}  // namespace
+
+CreatedScript CreateFaderScript() { return Created<TZepkinEffect>(); }
+
+CreatedScript CreateAnalyserScript() { return Created<TZepkinSpectrum>(); }

@@ -28,6 +28,10 @@ double DornGetBarStartPosition(CDorn* plugin);
 std::int32_t DornGetTimeSignature(CDorn* plugin, double* tempo, double* numerator, double* denominator);
 
 std::int32_t DornUpdateDisplay(CDorn* plugin);
+// Sets the slider at `parameter` (its place in the slider list) to `value` in its own
+// units as the user would: the host learns of the change, for its automation and its
+// controls. 1, or 0 for a parameter the plug-in does not have.
+std::int32_t DornAutomateSlider(CDorn* plugin, std::int32_t parameter, double value);
 std::int32_t DornSetInitialDelay(CDorn* plugin, std::int32_t samples);
 
 std::int32_t DornSendMidi(CDorn* plugin, std::int32_t deltaFrames, std::int32_t data0, std::int32_t data1,

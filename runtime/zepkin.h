@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "runtime/zepkin_mouse.h"
+#include "runtime/zepkin_handoff.h"
 
 // The runtime object a translated script derives from. Its virtual operations are
 // the script's sections; the plug-in side reaches a script only through them and
 // through a few plain fields (description, sliders, sample channels, chunk stream).
-class TZepkin : public CZepkinMouse {
+class TZepkin : public CZepkinHandoff {
  public:
   static constexpr float kChunkMarker = -1000.0f;
 

@@ -28,6 +28,12 @@ bool CZepkinDescription::AddSlider(const SliderDeclaration& declared) {
   return true;
 }
 
+bool CZepkinDescription::AddSlider(const SliderDeclaration& declared, std::vector<std::string> valueNames) {
+  if (!AddSlider(declared)) return false;
+  sliders.back().enumNames = std::move(valueNames);
+  return true;
+}
+
 void CZepkinDescription::UpdateBoundVariables() {
   for (const SliderDefinition& slider : sliders) {
     if (slider.boundVariable) *slider.boundVariable = sliderValues[static_cast<std::size_t>(slider.sliderNumber)];

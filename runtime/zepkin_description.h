@@ -25,6 +25,9 @@ class CZepkinDescription : public CZepkinSamples {
   // with a file folder becomes a list of that folder's files. A number outside the
   // slider value array is refused (returns false, adds nothing).
   bool AddSlider(const SliderDeclaration& declared);
+  // A slider whose values are shown by name, spread evenly over its range (names
+  // {"off", "on"} over 0 to 1, say).
+  bool AddSlider(const SliderDeclaration& declared, std::vector<std::string> valueNames);
   // Gives every slider's bound variable the slider's value, as after a parameter change.
   void UpdateBoundVariables();
 

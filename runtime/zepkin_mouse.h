@@ -8,6 +8,9 @@ class CZepkinMouse : public CZepkinGraphics {
   double mouseButtonBits = 0.0;
   double mouseX = 0.0;
   double mouseY = 0.0;
+  // Presses of the left button so far: a drawing section that compares it with the
+  // count it saw last misses no click that came and went between two passes.
+  double mouseLeftPresses = 0.0;
 
  protected:
   CZepkinMouse() = default;

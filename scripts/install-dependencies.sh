@@ -2,11 +2,11 @@
 # install-dependencies.sh build|test: installs what a Debian 12 machine needs for the
 # main job (build) or for every test (test). Safe to run again.
 #
-#   build  CMake, Ninja and g++, MinGW-w64 for the 32-bit Windows DLL, the LV2 headers
-#          for the Linux bundle, and libsndfile and gnuplot for the demo: no foreign
-#          architecture, no Wine, no emulator.
+#   build  CMake, Ninja and g++, MinGW-w64 for the 32-bit and 64-bit Windows DLLs, the
+#          LV2 headers for the Linux bundle, and libsndfile and gnuplot for the demo: no
+#          foreign architecture, no Wine, no emulator.
 #   test   the build set, and GoogleTest, Google Benchmark with FFTW, clang with
-#          libFuzzer and the sanitizer runtimes, MinGW-w64 for the 64-bit DLL, Wine
+#          libFuzzer and the sanitizer runtimes, Wine
 #          (its 32-bit half from the i386 architecture) with a virtual display and the
 #          fonts the text tests draw with, a third-party VST 2.4 plug-in for the render
 #          tool's tests, and lilv with its tools and the Turtle validator for the LV2
@@ -18,10 +18,10 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 
-BUILD_PACKAGES=(cmake ninja-build g++ binutils-mingw-w64-i686 g++-mingw-w64-i686-posix lv2-dev libsndfile1-dev
-  gnuplot-nox)
+BUILD_PACKAGES=(cmake ninja-build g++ binutils-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-posix lv2-dev libsndfile1-dev gnuplot-nox)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev libfftw3-dev
-  binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix clang libclang-rt-14-dev llvm-14
+  clang libclang-rt-14-dev llvm-14
   wine wine64 wine32:i386 xvfb xauth fonts-dejavu-core fonts-liberation dragonfly-reverb-vst
   liblilv-dev lilv-utils sordi)
 
@@ -31,7 +31,6 @@ needed_for() {
   case "$1" in
     wine32:i386) echo "the 32-bit Windows suite" ;;
     wine | wine64 | xvfb | xauth | fonts-*) echo "both Windows suites" ;;
-    binutils-mingw-w64-x86-64 | g++-mingw-w64-x86-64-posix) echo "the 64-bit Windows suite" ;;
     clang | libclang-rt-* | llvm-*) echo "the sanitizer suites and the fuzz targets" ;;
     libbenchmark-dev | libfftw3-dev) echo "the benchmarks" ;;
     dragonfly-reverb-vst) echo "the render tool's tests with a third-party plug-in" ;;

@@ -9,12 +9,11 @@
 #include "tests/support/host_window.h"
 #include "tests/support/pixels.h"
 #include "tests/support/script_plugin.h"
-#include "vstgui/gdiplus_globals.h"
+#include "tests/support/window_picture.h"
 
 namespace {
 
 using namespace toolkit_test;
-namespace gdip = VSTGUI::gdip;
 
 // Where the picture of the editor lands: beside the test program's working folder,
 // inside the build tree.
@@ -29,45 +28,6 @@ CallbackTable DrawingTable() {
   return table;
 }
 
-// The window's pixels as painted, as 0xAARRGGBB, and saved as a PNG picture.
-class WindowPicture {
- public:
-  explicit WindowPicture(HWND window) {
-    HDC const screen = GetDC(window);
-    HDC const memory = CreateCompatibleDC(screen);
-    HBITMAP const copy = CreateCompatibleBitmap(screen, ShowcaseScript::kWidth, ShowcaseScript::kHeight);
-    HGDIOBJ const previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, ShowcaseScript::kWidth, ShowcaseScript::kHeight, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    gdip::GdipCreateBitmapFromHBITMAP(copy, nullptr, bitmap_.receive());
-    DeleteObject(copy);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-  }
-  Argb at(int x, int y) const {
-    Gdiplus::ARGB pixel = 0;
-    gdip::GdipBitmapGetPixel(bitmap_.get(), x, y, &pixel);
-    return pixel | 0xFF000000u;
-  }
-  bool save(const wchar_t* path) const {
-    UINT count = 0, bytes = 0;
-    gdip::GdipGetImageEncodersSize(&count, &bytes);
-    std::vector<unsigned char> storage(bytes);
-    auto* const encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
-    gdip::GdipGetImageEncoders(count, bytes, encoders);
-    for (UINT i = 0; i < count; ++i) {
-      if (std::wcscmp(encoders[i].MimeType, L"image/png") == 0) {
-        return gdip::GdipSaveImageToFile(bitmap_.get(), path, &encoders[i].Clsid, nullptr) == Gdiplus::Ok;
-      }
-    }
-    return false;
-  }
-
- private:
-  VSTGUI::GdiPlusSession gdiplus_;
-  VSTGUI::BitmapRecord bitmap_;
-};
-
 int Channel(Argb pixel, int shift) { return int((pixel >> shift) & 0xFF); }
 
 TEST(DrawingShowcase, EveryEntryPointDrawsInTheEditorsWindow) {
@@ -77,7 +37,7 @@ TEST(DrawingShowcase, EveryEntryPointDrawsInTheEditorsWindow) {
   ASSERT_EQ(showcase.instance().dispatch(effEditOpen, 0, 0, host.handle()), 1);
   HWND const frame = FindWindowExW(host.handle(), nullptr, nullptr, nullptr);
   UpdateWindow(frame);
-  const WindowPicture picture(frame);
+  const WindowPicture picture(frame, ShowcaseScript::kWidth, ShowcaseScript::kHeight);
   EXPECT_TRUE(picture.save(kPicture));
   std::printf("the editor's picture: %ls in the test's working folder\n", kPicture);
 
