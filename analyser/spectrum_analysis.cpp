@@ -1,17 +1,12 @@
 #include <algorithm>
 
+#include "analyser/spectrum_tables.h"
 #include "analyser/zepkin_spectrum.h"
 
 // The audio thread's part: the mid signal into the ring, and every quarter of the size
 // an analysis of the ring's last `size` values. A real transform of n values is made
 // from the complex one of n / 2: the even values as real parts and the odd ones as
 // imaginary parts, the two interleaved spectra then split apart.
-
-namespace {
-
-std::int32_t TableOffset(std::int32_t n) { return n - TZepkinSpectrum::kSizes[0]; }
-
-}  // namespace
 
 void TZepkinSpectrum::Restart(std::int32_t newSize) {
   size = newSize;
@@ -76,7 +71,8 @@ void TZepkinSpectrum::SampleStereoFrames(const StereoFrames<double>& frames) { R
 void TZepkinSpectrum::Analyse() {
   const std::int32_t n = size, half = n / 2;
   const double* __restrict const oldest = MemoryAt(kRingCells) + ringPosition;
-  const double* __restrict const window = MemoryAt(kWindowCells + TableOffset(n));
+  const SpectrumTables& tables = SharedSpectrumTables();
+  const double* __restrict const window = tables.window(n);
   double* __restrict const cells = MemoryAt(kTransformCells);
   for (std::int32_t i = 0; i < n; ++i) cells[i] = oldest[i] * window[i];
   FftTransform(kTransformCells, half, kFftForward);
@@ -87,7 +83,7 @@ void TZepkinSpectrum::Analyse() {
   // Z[half] being Z[0]. Bins k and half − k come from the same two values of Z: their E
   // and O are each other's conjugates. A full-scale sine at a bin's centre has |X| = n / 4
   // under the Hann window.
-  const double* __restrict const twiddles = MemoryAt(kTwiddleCells + 2 * TableOffset(n));
+  const double* __restrict const twiddles = tables.twiddles(n);
   double* const spectrum = MemoryAt(kSpectrumCells);
   double* __restrict const powers = spectrum + kSpectrumHeader;
   const double keep = firstSpectrum ? 0.0 : static_cast<double>(averaging);

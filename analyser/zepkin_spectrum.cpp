@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "analyser/spectrum_tables.h"
+
 #include "runtime/adaptor_services.h"
 #include "runtime/finite_or_zero.h"
 
@@ -11,11 +13,6 @@ constexpr int kFloorSlider = 1;
 constexpr int kAveragingSlider = 2;
 constexpr int kSizeSlider = 3;
 constexpr int kFreezeSlider = 4;
-constexpr double kPi = 3.14159265358979323846;
-
-// The cells of each size's window and twiddles: sizes 1024, 2048, 4096 and 8192 in turn.
-std::int32_t TableOffset(std::int32_t size) { return size - TZepkinSpectrum::kSizes[0]; }
-
 // The slider's value when it is a number within the slider's range (a whole one for a
 // slider of named values), else the value kept.
 double Accepted(const SliderDefinition& slider, double candidate, double kept) {
@@ -42,32 +39,18 @@ TZepkinSpectrum::TZepkinSpectrum() {
   mouseX = mouseY = -1.0;
   // Room for the largest spectrum, before any audio thread can publish one.
   HandoffReserve(kSpectrumHeader + kLargestSize / 2 + 1);
-  PrepareTables();
+  SharedSpectrumTables();
+  PrepareMemory();
   DoSlider();
 }
 
-// Windows and twiddles for every size, so that a change of size on the audio thread
-// only restarts the analysis. Script memory is emptied by every open.
-void TZepkinSpectrum::PrepareTables() {
-  MemoryAt(kRingCells);
-  MemoryAt(kTransformCells);
-  MemoryAt(kSpectrumCells);
-  for (const std::int32_t n : kSizes) {
-    double* const window = MemoryAt(kWindowCells + TableOffset(n));
-    for (std::int32_t i = 0; i < n; ++i) window[i] = 0.5 - 0.5 * std::cos(2.0 * kPi * i / n);
-    // e^(−2πik/n) for k = 0 … n/2, which the split of a real transform from a half-size
-    // complex one needs.
-    double* const twiddles = MemoryAt(kTwiddleCells + 2 * TableOffset(n));
-    for (std::int32_t k = 0; k <= n / 2; ++k) {
-      twiddles[2 * k] = std::cos(2.0 * kPi * k / n);
-      twiddles[2 * k + 1] = -std::sin(2.0 * kPi * k / n);
-    }
-  }
-}
+// The analyser's cells, made before any audio thread can touch them: making a block
+// allocates. Script memory is emptied by every open.
+void TZepkinSpectrum::PrepareMemory() { MemoryAt(kRingCells); }
 
 void TZepkinSpectrum::DoOpen() {
   ResetRuntime();
-  PrepareTables();
+  PrepareMemory();
   size = 0;
 }
 

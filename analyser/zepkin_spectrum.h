@@ -35,15 +35,12 @@ class TZepkinSpectrum final : public TZepkin {
   void SampleStereoFrames(const StereoFrames<float>& frames);
   void SampleStereoFrames(const StereoFrames<double>& frames);
 
-  // Script memory: the mid signal's ring, the transform's cells, a Hann window and the
-  // split's twiddles for each size, and the spectrum as it is handed over: the sample
-  // rate, the size, then the averaged power of bins 0 to size / 2, relative to a
-  // full-scale sine's.
+  // Script memory, all in its first block: the mid signal's ring (each value twice), the
+  // transform's cells, and the spectrum as it is handed over: the sample rate, the size,
+  // then the averaged power of bins 0 to size / 2, relative to a full-scale sine's.
   static constexpr std::int32_t kRingCells = 0;
-  static constexpr std::int32_t kTransformCells = kBlockLength;
-  static constexpr std::int32_t kWindowCells = 2 * kBlockLength;
-  static constexpr std::int32_t kTwiddleCells = 3 * kBlockLength;
-  static constexpr std::int32_t kSpectrumCells = 4 * kBlockLength;
+  static constexpr std::int32_t kTransformCells = 2 * kLargestSize;
+  static constexpr std::int32_t kSpectrumCells = 3 * kLargestSize;
   static constexpr std::int32_t kSpectrumHeader = 2;
 
   // Set by the slider section (on the thread that changes a parameter), read by the
@@ -74,7 +71,7 @@ class TZepkinSpectrum final : public TZepkin {
   void RunSampleSection(const StereoFrames<Sample>& frames);
   void TakeMid(double* ring, double mid);
   void AnalyseAtHop();
-  void PrepareTables();
+  void PrepareMemory();
   void Restart(std::int32_t newSize);
   void Analyse();
   void ToggleFreezeOnClick();

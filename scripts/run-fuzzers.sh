@@ -9,7 +9,7 @@ cd "$QUORVANTILE_ROOT"
 
 build="${1:?usage: $0 <build dir> [seconds]}"
 seconds="${2:-60}"
-targets=(chunk_restore dispatcher spectral)
+targets=(chunk_restore dispatcher lv2_state preset_file spectral)
 
 mkdir -p "$build/fuzz/artifacts" "$build/fuzz/logs"
 pids=()
