@@ -1,0 +1,147 @@
+#pragma once
+
+#include <immintrin.h>  // its functions are inline-only, never emitted with external linkage
+
+#include <cstdint>
+
+#include "runtime/fft_butterflies.h"
+
+// The kernels on vectors of two complex values, for the kernel sets built with AVX
+// (fft_avx.cpp, and fft_avx2_fma.cpp, whose twiddle products are fused multiply-adds).
+// The recursion of the baseline kernels with the same arithmetic per value: elements
+// m and m + 1 of a stage share a vector, their twiddles come as two vectors in the
+// layout of SpectralTables::PairedTwiddlesByLog2, and sizes 16 and 8 run in registers,
+// where the two smallest levels combine the halves of each vector. Element 0 of a stage
+// is turned by exactly 1 with the rest, which differs from leaving it alone only in the
+// sign of a zero. Internal linkage, as complex_pair.h explains.
+
+#ifndef __AVX__
+#error "the wide kernels are built with AVX only"
+#endif
+
+namespace {
+
+using Quad = ComplexQuad;
+
+// (lanes 0, 1 of first; lanes 2, 3 of second)
+inline Quad LowThenHigh(Quad first, Quad second) { return _mm256_blend_pd(first, second, 0b1100); }
+
+// The two complex values of a vector exchanged.
+inline Quad HalvesSwapped(Quad value) { return _mm256_permute2f128_pd(value, value, 0x01); }
+
+// (x0 + x1, x0 − x1) from (x0, x1).
+inline Quad Butterfly2(Quad value) { return HalvesSwapped(value) + value * Quad{1.0, 1.0, -1.0, -1.0}; }
+
+// Size 4, (x0, x1) in `low` and (x2, x3) in `high`: SplitForward with quarters of one
+// value, then size 2 on the first half.
+inline void Forward4(Quad& low, Quad& high) {
+  const Quad sums = low + high, differences = low - high;                    // (s0, s1), (d0, d1)
+  const Quad swapped = HalvesSwapped(differences);                           // (d1, d0)
+  const Quad d0 = LowThenHigh(differences, swapped), d1 = LowThenHigh(swapped, differences);
+  low = Butterfly2(sums);
+  high = d0 + Swapped(d1) * Quad{-1.0, 1.0, 1.0, -1.0};  // (d0 + i·d1, d0 − i·d1)
+}
+
+// Its transpose: size 2 on the first half, then MergeInverse with quarters of one value.
+inline void Inverse4(Quad& low, Quad& high) {
+  const Quad swapped = HalvesSwapped(high);                                       // (z, z')
+  const Quad sums = swapped + high, differences = swapped - high;                 // (z + z', ·), (z − z', z' − z)
+  const Quad idifferences = Swapped(differences) * Quad{-1.0, 1.0, 1.0, -1.0};    // (·, i·(z − z'))
+  const Quad merged = LowThenHigh(sums, idifferences);
+  const Quad halves = Butterfly2(low);
+  low = halves + merged;
+  high = halves - merged;
+}
+
+// Elements (0, 1) and (2, 3) of the stages of sizes 8 and 16.
+constexpr Quad kEighthCosines = {1.0, 1.0, kSqrtHalf, kSqrtHalf}, kEighthSines = {-0.0, 0.0, -kSqrtHalf, kSqrtHalf};
+constexpr Quad kSixteenthCosines = {1.0, 1.0, kCosEighthPi, kCosEighthPi};
+constexpr Quad kSixteenthSines = {-0.0, 0.0, -kSinEighthPi, kSinEighthPi};
+constexpr Quad kSixteenthUpperCosines = {kSqrtHalf, kSqrtHalf, kSinEighthPi, kSinEighthPi};
+constexpr Quad kSixteenthUpperSines = {-kSqrtHalf, kSqrtHalf, -kCosEighthPi, kCosEighthPi};
+
+// Sizes 8 and 16 on the vectors v[0 … 3] and v[0 … 7].
+inline void Forward8(Quad* v) {
+  SplitForward(v[0], v[1], v[2], v[3], kEighthCosines, kEighthSines);
+  Forward4(v[0], v[1]);
+  v[2] = Butterfly2(v[2]);
+  v[3] = Butterfly2(v[3]);
+}
+
+inline void Forward16(Quad* v) {
+  SplitForward(v[0], v[2], v[4], v[6], kSixteenthCosines, kSixteenthSines);
+  SplitForward(v[1], v[3], v[5], v[7], kSixteenthUpperCosines, kSixteenthUpperSines);
+  Forward8(v);
+  Forward4(v[4], v[5]);
+  Forward4(v[6], v[7]);
+}
+
+inline void Inverse8(Quad* v) {
+  Inverse4(v[0], v[1]);
+  v[2] = Butterfly2(v[2]);
+  v[3] = Butterfly2(v[3]);
+  MergeInverse(v[0], v[1], v[2], v[3], kEighthCosines, kEighthSines);
+}
+
+inline void Inverse16(Quad* v) {
+  Inverse8(v);
+  Inverse4(v[4], v[5]);
+  Inverse4(v[6], v[7]);
+  MergeInverse(v[0], v[2], v[4], v[6], kSixteenthCosines, kSixteenthSines);
+  MergeInverse(v[1], v[3], v[5], v[7], kSixteenthUpperCosines, kSixteenthUpperSines);
+}
+
+// A leaf of `count` vectors loaded, transformed and stored.
+template <int count, typename Leaf>
+inline void InRegisters(double* a, Leaf leaf) {
+  Quad v[count];
+  for (int k = 0; k < count; ++k) v[k] = LoadLanes<Quad>(a + 4 * k);
+  leaf(v);
+  for (int k = 0; k < count; ++k) StoreLanes(a + 4 * k, v[k]);
+}
+
+// One stage over four quarters of `quarter` doubles each, two elements at a time;
+// elements m and m + 1 take the eight table values from 4m on.
+template <typename Butterfly>
+void RunWideStage(double* a, std::int32_t quarter, const double* twiddles, Butterfly butterfly) {
+  double* const p1 = a + quarter;
+  double* const p2 = p1 + quarter;
+  double* const p3 = p2 + quarter;
+  for (std::int32_t j = 0; j < quarter; j += 4, twiddles += 8) {
+    OnQuarters(a + j, p1 + j, p2 + j, p3 + j, LoadLanes<Quad>(twiddles), LoadLanes<Quad>(twiddles + 4), butterfly);
+  }
+}
+
+void WideForward(double* a, int log2, const double* const* twiddles) {
+  if (log2 == 4) {
+    InRegisters<8>(a, Forward16);
+    return;
+  }
+  if (log2 == 3) {
+    InRegisters<4>(a, Forward8);
+    return;
+  }
+  const std::int32_t quarter = std::int32_t{1} << (log2 - 1);  // n/4 complex values, in doubles
+  RunWideStage(a, quarter, twiddles[log2], [](auto&... lanes) { SplitForward(lanes...); });
+  WideForward(a, log2 - 1, twiddles);
+  WideForward(a + 2 * quarter, log2 - 2, twiddles);
+  WideForward(a + 3 * quarter, log2 - 2, twiddles);
+}
+
+void WideInverse(double* a, int log2, const double* const* twiddles) {
+  if (log2 == 4) {
+    InRegisters<8>(a, Inverse16);
+    return;
+  }
+  if (log2 == 3) {
+    InRegisters<4>(a, Inverse8);
+    return;
+  }
+  const std::int32_t quarter = std::int32_t{1} << (log2 - 1);
+  WideInverse(a, log2 - 1, twiddles);
+  WideInverse(a + 2 * quarter, log2 - 2, twiddles);
+  WideInverse(a + 3 * quarter, log2 - 2, twiddles);
+  RunWideStage(a, quarter, twiddles[log2], [](auto&... lanes) { MergeInverse(lanes...); });
+}
+
+}  // namespace
