@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "bench/comparison_runner.h"
+#include "runtime/fft_kernel_sets.h"
 #include "runtime/zepkin.h"
 
 // Both directions as a script runs them on its memory, against FFTW's in-place complex
 // double transform of the same size and direction: the forward transform followed by
 // the reordering into natural order, and the reordering into the transform's own order
-// followed by the inverse transform. A summary of the time ratios follows the usual
-// report.
+// followed by the inverse transform. A summary of the time ratios, with the kernel set
+// the transforms chose on this processor, follows the usual report.
 
 namespace {
 
@@ -121,9 +122,9 @@ void PrintRatio(const std::optional<double>& ratio) {
 
 void PrintRatios(const BestTimes& best) {
   std::printf("\nbest time relative to FFTW's best (goal: 1.2 or less)\n");
-  std::printf("  %6s  %7s  %7s\n", "n", "forward", "inverse");
+  std::printf("  %6s  %-10s  %7s  %7s\n", "n", "kernels", "forward", "inverse");
   for (std::int64_t n = kSmallestSize; n <= kLargestSize; n *= 2) {
-    std::printf("  %6lld", static_cast<long long>(n));
+    std::printf("  %6lld  %-10s", static_cast<long long>(n), FftKernelSetName(FftKernelSetInUse()));
     PrintRatio(Ratio(best, "Forward", n));
     PrintRatio(Ratio(best, "Inverse", n));
     std::printf("\n");

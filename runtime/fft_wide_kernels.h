@@ -60,44 +60,56 @@ constexpr Quad kSixteenthSines = {-0.0, 0.0, -kSinEighthPi, kSinEighthPi};
 constexpr Quad kSixteenthUpperCosines = {kSqrtHalf, kSqrtHalf, kSinEighthPi, kSinEighthPi};
 constexpr Quad kSixteenthUpperSines = {-kSqrtHalf, kSqrtHalf, -kCosEighthPi, kCosEighthPi};
 
-// Sizes 8 and 16 on the vectors v[0 … 3] and v[0 … 7].
-inline void Forward8(Quad* v) {
-  SplitForward(v[0], v[1], v[2], v[3], kEighthCosines, kEighthSines);
-  Forward4(v[0], v[1]);
-  v[2] = Butterfly2(v[2]);
-  v[3] = Butterfly2(v[3]);
+// Sizes 8 and 16 on the vectors v0 … v3 and v0 … v7.
+inline void Forward8(Quad& v0, Quad& v1, Quad& v2, Quad& v3) {
+  SplitForward(v0, v1, v2, v3, kEighthCosines, kEighthSines);
+  Forward4(v0, v1);
+  v2 = Butterfly2(v2);
+  v3 = Butterfly2(v3);
 }
 
-inline void Forward16(Quad* v) {
-  SplitForward(v[0], v[2], v[4], v[6], kSixteenthCosines, kSixteenthSines);
-  SplitForward(v[1], v[3], v[5], v[7], kSixteenthUpperCosines, kSixteenthUpperSines);
-  Forward8(v);
-  Forward4(v[4], v[5]);
-  Forward4(v[6], v[7]);
+inline void Forward16(Quad& v0, Quad& v1, Quad& v2, Quad& v3, Quad& v4, Quad& v5, Quad& v6, Quad& v7) {
+  SplitForward(v0, v2, v4, v6, kSixteenthCosines, kSixteenthSines);
+  SplitForward(v1, v3, v5, v7, kSixteenthUpperCosines, kSixteenthUpperSines);
+  Forward8(v0, v1, v2, v3);
+  Forward4(v4, v5);
+  Forward4(v6, v7);
 }
 
-inline void Inverse8(Quad* v) {
-  Inverse4(v[0], v[1]);
-  v[2] = Butterfly2(v[2]);
-  v[3] = Butterfly2(v[3]);
-  MergeInverse(v[0], v[1], v[2], v[3], kEighthCosines, kEighthSines);
+inline void Inverse8(Quad& v0, Quad& v1, Quad& v2, Quad& v3) {
+  Inverse4(v0, v1);
+  v2 = Butterfly2(v2);
+  v3 = Butterfly2(v3);
+  MergeInverse(v0, v1, v2, v3, kEighthCosines, kEighthSines);
 }
 
-inline void Inverse16(Quad* v) {
-  Inverse8(v);
-  Inverse4(v[4], v[5]);
-  Inverse4(v[6], v[7]);
-  MergeInverse(v[0], v[2], v[4], v[6], kSixteenthCosines, kSixteenthSines);
-  MergeInverse(v[1], v[3], v[5], v[7], kSixteenthUpperCosines, kSixteenthUpperSines);
+inline void Inverse16(Quad& v0, Quad& v1, Quad& v2, Quad& v3, Quad& v4, Quad& v5, Quad& v6, Quad& v7) {
+  Inverse8(v0, v1, v2, v3);
+  Inverse4(v4, v5);
+  Inverse4(v6, v7);
+  MergeInverse(v0, v2, v4, v6, kSixteenthCosines, kSixteenthSines);
+  MergeInverse(v1, v3, v5, v7, kSixteenthUpperCosines, kSixteenthUpperSines);
 }
 
-// A leaf of `count` vectors loaded, transformed and stored.
+// Calls leaf(v0, …) on the `count` vectors at `a`, loaded and stored around it.
 template <int count, typename Leaf>
 inline void InRegisters(double* a, Leaf leaf) {
-  Quad v[count];
-  for (int k = 0; k < count; ++k) v[k] = LoadLanes<Quad>(a + 4 * k);
-  leaf(v);
-  for (int k = 0; k < count; ++k) StoreLanes(a + 4 * k, v[k]);
+  Quad v0 = LoadLanes<Quad>(a), v1 = LoadLanes<Quad>(a + 4), v2 = LoadLanes<Quad>(a + 8), v3 = LoadLanes<Quad>(a + 12);
+  if constexpr (count == 4) {
+    leaf(v0, v1, v2, v3);
+  } else {
+    Quad v4 = LoadLanes<Quad>(a + 16), v5 = LoadLanes<Quad>(a + 20), v6 = LoadLanes<Quad>(a + 24);
+    Quad v7 = LoadLanes<Quad>(a + 28);
+    leaf(v0, v1, v2, v3, v4, v5, v6, v7);
+    StoreLanes(a + 16, v4);
+    StoreLanes(a + 20, v5);
+    StoreLanes(a + 24, v6);
+    StoreLanes(a + 28, v7);
+  }
+  StoreLanes(a, v0);
+  StoreLanes(a + 4, v1);
+  StoreLanes(a + 8, v2);
+  StoreLanes(a + 12, v3);
 }
 
 // One stage over four quarters of `quarter` doubles each, two elements at a time;
@@ -114,11 +126,11 @@ void RunWideStage(double* a, std::int32_t quarter, const double* twiddles, Butte
 
 void WideForward(double* a, int log2, const double* const* twiddles) {
   if (log2 == 4) {
-    InRegisters<8>(a, Forward16);
+    InRegisters<8>(a, [](auto&... v) { Forward16(v...); });
     return;
   }
   if (log2 == 3) {
-    InRegisters<4>(a, Forward8);
+    InRegisters<4>(a, [](auto&... v) { Forward8(v...); });
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);  // n/4 complex values, in doubles
@@ -130,11 +142,11 @@ void WideForward(double* a, int log2, const double* const* twiddles) {
 
 void WideInverse(double* a, int log2, const double* const* twiddles) {
   if (log2 == 4) {
-    InRegisters<8>(a, Inverse16);
+    InRegisters<8>(a, [](auto&... v) { Inverse16(v...); });
     return;
   }
   if (log2 == 3) {
-    InRegisters<4>(a, Inverse8);
+    InRegisters<4>(a, [](auto&... v) { Inverse8(v...); });
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);
