@@ -11,6 +11,34 @@ inline void MoveComplex(double* data, std::int32_t to, std::int32_t from) {
   std::memcpy(data + to, data + from, 2 * sizeof(double));
 }
 
+// Moves to element at[k] from element at[k + 1], for k from 0 to `count` − 1, in that
+// order, four at a time. The offsets are read before any move, since a move may, as far
+// as the compiler knows, change them.
+void MoveAlong(double* data, const std::int32_t* at, std::int32_t count) {
+  std::int32_t k = 0;
+  for (; k + 4 <= count; k += 4) {
+    const std::int32_t o0 = at[k], o1 = at[k + 1], o2 = at[k + 2], o3 = at[k + 3], o4 = at[k + 4];
+    MoveComplex(data, o0, o1);
+    MoveComplex(data, o1, o2);
+    MoveComplex(data, o2, o3);
+    MoveComplex(data, o3, o4);
+  }
+  for (; k < count; ++k) MoveComplex(data, at[k], at[k + 1]);
+}
+
+// The same backwards: to element at[k] from element at[k − 1], for k from `count` down to 1.
+void MoveBackAlong(double* data, const std::int32_t* at, std::int32_t count) {
+  std::int32_t k = count;
+  for (; k >= 4; k -= 4) {
+    const std::int32_t o0 = at[k], o1 = at[k - 1], o2 = at[k - 2], o3 = at[k - 3], o4 = at[k - 4];
+    MoveComplex(data, o0, o1);
+    MoveComplex(data, o1, o2);
+    MoveComplex(data, o2, o3);
+    MoveComplex(data, o3, o4);
+  }
+  for (; k > 0; --k) MoveComplex(data, at[k], at[k - 1]);
+}
+
 }  // namespace
 
 void FftForward(double* data, std::int32_t n) { FftForwardWith(FftKernelSetInUse(), data, n); }
@@ -26,7 +54,7 @@ void FftToNaturalOrder(double* data, std::int32_t n) {
     const std::int32_t length = *cycle++;
     double first[2];
     std::memcpy(first, data + cycle[0], sizeof first);
-    for (std::int32_t k = 0; k + 1 < length; ++k) MoveComplex(data, cycle[k], cycle[k + 1]);
+    MoveAlong(data, cycle, length - 1);
     std::memcpy(data + cycle[length - 1], first, sizeof first);
     cycle += length;
   }
@@ -39,7 +67,7 @@ void FftToTransformOrder(double* data, std::int32_t n) {
     const std::int32_t length = *cycle++;
     double last[2];
     std::memcpy(last, data + cycle[length - 1], sizeof last);
-    for (std::int32_t k = length - 1; k > 0; --k) MoveComplex(data, cycle[k], cycle[k - 1]);
+    MoveBackAlong(data, cycle, length - 1);
     std::memcpy(data + cycle[0], last, sizeof last);
     cycle += length;
   }

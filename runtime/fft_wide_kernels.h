@@ -115,7 +115,7 @@ inline void InRegisters(double* a, Leaf leaf) {
 // One stage over four quarters of `quarter` doubles each, two elements at a time;
 // elements m and m + 1 take the eight table values from 4m on.
 template <typename Butterfly>
-void RunWideStage(double* a, std::int32_t quarter, const double* twiddles, Butterfly butterfly) {
+inline void RunWideStage(double* a, std::int32_t quarter, const double* twiddles, Butterfly butterfly) {
   double* const p1 = a + quarter;
   double* const p2 = p1 + quarter;
   double* const p3 = p2 + quarter;
@@ -124,7 +124,27 @@ void RunWideStage(double* a, std::int32_t quarter, const double* twiddles, Butte
   }
 }
 
+// Size 32: its stage, then the leaves, in one straight line that the compiler keeps in
+// registers as far as they go, without the calls of the recursion.
+inline void Forward32(double* a, const double* twiddles) {
+  RunWideStage(a, 16, twiddles, [](auto&... lanes) { SplitForward(lanes...); });
+  InRegisters<8>(a, [](auto&... v) { Forward16(v...); });
+  InRegisters<4>(a + 32, [](auto&... v) { Forward8(v...); });
+  InRegisters<4>(a + 48, [](auto&... v) { Forward8(v...); });
+}
+
+inline void Inverse32(double* a, const double* twiddles) {
+  InRegisters<8>(a, [](auto&... v) { Inverse16(v...); });
+  InRegisters<4>(a + 32, [](auto&... v) { Inverse8(v...); });
+  InRegisters<4>(a + 48, [](auto&... v) { Inverse8(v...); });
+  RunWideStage(a, 16, twiddles, [](auto&... lanes) { MergeInverse(lanes...); });
+}
+
 void WideForward(double* a, int log2, const double* const* twiddles) {
+  if (log2 == 5) {
+    Forward32(a, twiddles[5]);
+    return;
+  }
   if (log2 == 4) {
     InRegisters<8>(a, [](auto&... v) { Forward16(v...); });
     return;
@@ -141,6 +161,10 @@ void WideForward(double* a, int log2, const double* const* twiddles) {
 }
 
 void WideInverse(double* a, int log2, const double* const* twiddles) {
+  if (log2 == 5) {
+    Inverse32(a, twiddles[5]);
+    return;
+  }
   if (log2 == 4) {
     InRegisters<8>(a, [](auto&... v) { Inverse16(v...); });
     return;
