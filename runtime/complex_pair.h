@@ -44,7 +44,6 @@ typedef double ComplexQuad __attribute__((vector_size(4 * sizeof(double))));
 
 inline ComplexQuad Swapped(ComplexQuad value) { return ComplexQuad{value[1], value[0], value[3], value[2]}; }
 
-inline ComplexQuad TimesI(ComplexQuad value) { return Swapped(value) * ComplexQuad{-1.0, 1.0, -1.0, 1.0}; }
 #endif
 
 // a·b + c and c − a·b. The kernels built for FMA round each once instead of twice;
@@ -70,6 +69,22 @@ inline ComplexQuad MultiplySubtract(ComplexQuad a, ComplexQuad b, ComplexQuad c)
   return _mm256_fnmadd_pd(a, b, c);
 }
 #endif
+
+// v + i·z and v − i·z: i·z is (−imaginary, real), the swapped lanes times these signs.
+inline ComplexPair SignsOfI(ComplexPair) { return ComplexPair{-1.0, 1.0}; }
+#ifdef __AVX__
+inline ComplexQuad SignsOfI(ComplexQuad) { return ComplexQuad{-1.0, 1.0, -1.0, 1.0}; }
+#endif
+
+template <typename Lanes>
+Lanes PlusTimesI(Lanes value, Lanes z) {
+  return MultiplyAdd(Swapped(z), SignsOfI(z), value);
+}
+
+template <typename Lanes>
+Lanes MinusTimesI(Lanes value, Lanes z) {
+  return MultiplySubtract(Swapped(z), SignsOfI(z), value);
+}
 
 // z·(c + i·s), the twiddle given as the lanes (c, c) and (−s, s) for each value.
 template <typename Lanes>

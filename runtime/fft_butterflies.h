@@ -23,11 +23,11 @@ constexpr double kSinEighthPi = 0.38268343236508977173;
 // series 4k + 1. The twiddle comes as the lanes (c, c) and (−s, s).
 template <typename Lanes>
 inline void SplitForward(Lanes& x0, Lanes& x1, Lanes& x2, Lanes& x3, Lanes cosines, Lanes signedSines) {
-  const Lanes d0 = x0 - x2, id1 = TimesI(x1 - x3);
+  const Lanes d0 = x0 - x2, d1 = x1 - x3;
   x0 = x0 + x2;
   x1 = x1 + x3;
-  x2 = Rotated(d0 + id1, cosines, signedSines);
-  x3 = RotatedBack(d0 - id1, cosines, signedSines);
+  x2 = Rotated(PlusTimesI(d0, d1), cosines, signedSines);
+  x3 = RotatedBack(MinusTimesI(d0, d1), cosines, signedSines);
 }
 
 // The transpose of SplitForward: from the half-size results y0, y1 and the
@@ -37,11 +37,11 @@ inline void SplitForward(Lanes& x0, Lanes& x1, Lanes& x2, Lanes& x3, Lanes cosin
 template <typename Lanes>
 inline void MergeInverse(Lanes& x0, Lanes& x1, Lanes& x2, Lanes& x3, Lanes cosines, Lanes signedSines) {
   const Lanes a = Rotated(x3, cosines, signedSines), b = RotatedBack(x2, cosines, signedSines);
-  const Lanes y0 = x0, y1 = x1, sum = a + b, idifference = TimesI(a - b);
+  const Lanes y0 = x0, y1 = x1, sum = a + b, difference = a - b;
   x0 = y0 + sum;
   x2 = y0 - sum;
-  x1 = y1 + idifference;
-  x3 = y1 - idifference;
+  x1 = PlusTimesI(y1, difference);
+  x3 = MinusTimesI(y1, difference);
 }
 
 // Either butterfly on the quarters in memory at p0 … p3.

@@ -30,7 +30,7 @@ inline Quad LowThenHigh(Quad first, Quad second) { return _mm256_blend_pd(first,
 inline Quad HalvesSwapped(Quad value) { return _mm256_permute2f128_pd(value, value, 0x01); }
 
 // (x0 + x1, x0 − x1) from (x0, x1).
-inline Quad Butterfly2(Quad value) { return HalvesSwapped(value) + value * Quad{1.0, 1.0, -1.0, -1.0}; }
+inline Quad Butterfly2(Quad value) { return MultiplyAdd(value, Quad{1.0, 1.0, -1.0, -1.0}, HalvesSwapped(value)); }
 
 // Size 4, (x0, x1) in `low` and (x2, x3) in `high`: SplitForward with quarters of one
 // value, then size 2 on the first half.
@@ -39,18 +39,18 @@ inline void Forward4(Quad& low, Quad& high) {
   const Quad swapped = HalvesSwapped(differences);                           // (d1, d0)
   const Quad d0 = LowThenHigh(differences, swapped), d1 = LowThenHigh(swapped, differences);
   low = Butterfly2(sums);
-  high = d0 + Swapped(d1) * Quad{-1.0, 1.0, 1.0, -1.0};  // (d0 + i·d1, d0 − i·d1)
+  high = MultiplyAdd(Swapped(d1), Quad{-1.0, 1.0, 1.0, -1.0}, d0);  // (d0 + i·d1, d0 − i·d1)
 }
 
 // Its transpose: size 2 on the first half, then MergeInverse with quarters of one value.
 inline void Inverse4(Quad& low, Quad& high) {
-  const Quad swapped = HalvesSwapped(high);                                       // (z, z')
-  const Quad sums = swapped + high, differences = swapped - high;                 // (z + z', ·), (z − z', z' − z)
-  const Quad idifferences = Swapped(differences) * Quad{-1.0, 1.0, 1.0, -1.0};    // (·, i·(z − z'))
-  const Quad merged = LowThenHigh(sums, idifferences);
+  const Quad swapped = HalvesSwapped(high);                        // (z, z')
+  const Quad sums = swapped + high, differences = swapped - high;  // (z + z', ·), (z − z', z' − z)
+  const Quad merged = LowThenHigh(sums, Swapped(differences));     // times these signs: (z + z', i·(z − z'))
+  const Quad signs = {1.0, 1.0, 1.0, -1.0};
   const Quad halves = Butterfly2(low);
-  low = halves + merged;
-  high = halves - merged;
+  low = MultiplyAdd(merged, signs, halves);
+  high = MultiplySubtract(merged, signs, halves);
 }
 
 // Elements (0, 1) and (2, 3) of the stages of sizes 8 and 16.
