@@ -91,15 +91,25 @@ inline void Inverse16(Quad& v0, Quad& v1, Quad& v2, Quad& v3, Quad& v4, Quad& v5
   MergeInverse(v1, v3, v5, v7, kSixteenthUpperCosines, kSixteenthUpperSines);
 }
 
+// The compiler would fold a loaded vector into each instruction that uses it, loading
+// it again for each; in the stages the loads then outnumber what the processor issues
+// per cycle before the arithmetic does. An empty assembler statement that claims to
+// change the value keeps it in a register instead; the arithmetic stays the same.
+inline Quad Held(Quad value) {
+  asm("" : "+x"(value));
+  return value;
+}
+
+inline Quad LoadHeld(const double* cells) { return Held(LoadLanes<Quad>(cells)); }
+
 // Calls leaf(v0, …) on the `count` vectors at `a`, loaded and stored around it.
 template <int count, typename Leaf>
 inline void InRegisters(double* a, Leaf leaf) {
-  Quad v0 = LoadLanes<Quad>(a), v1 = LoadLanes<Quad>(a + 4), v2 = LoadLanes<Quad>(a + 8), v3 = LoadLanes<Quad>(a + 12);
+  Quad v0 = LoadHeld(a), v1 = LoadHeld(a + 4), v2 = LoadHeld(a + 8), v3 = LoadHeld(a + 12);
   if constexpr (count == 4) {
     leaf(v0, v1, v2, v3);
   } else {
-    Quad v4 = LoadLanes<Quad>(a + 16), v5 = LoadLanes<Quad>(a + 20), v6 = LoadLanes<Quad>(a + 24);
-    Quad v7 = LoadLanes<Quad>(a + 28);
+    Quad v4 = LoadHeld(a + 16), v5 = LoadHeld(a + 20), v6 = LoadHeld(a + 24), v7 = LoadHeld(a + 28);
     leaf(v0, v1, v2, v3, v4, v5, v6, v7);
     StoreLanes(a + 16, v4);
     StoreLanes(a + 20, v5);
@@ -120,7 +130,13 @@ inline void RunWideStage(double* a, std::int32_t quarter, const double* twiddles
   double* const p2 = p1 + quarter;
   double* const p3 = p2 + quarter;
   for (std::int32_t j = 0; j < quarter; j += 4, twiddles += 8) {
-    OnQuarters(a + j, p1 + j, p2 + j, p3 + j, LoadLanes<Quad>(twiddles), LoadLanes<Quad>(twiddles + 4), butterfly);
+    Quad x0 = LoadHeld(a + j), x1 = LoadHeld(p1 + j), x2 = LoadHeld(p2 + j), x3 = LoadHeld(p3 + j);
+    const Quad cosines = LoadHeld(twiddles), signedSines = LoadHeld(twiddles + 4);
+    butterfly(x0, x1, x2, x3, cosines, signedSines);
+    StoreLanes(a + j, x0);
+    StoreLanes(p1 + j, x1);
+    StoreLanes(p2 + j, x2);
+    StoreLanes(p3 + j, x3);
   }
 }
 
