@@ -156,6 +156,53 @@ inline void Inverse32(double* a, const double* twiddles) {
   RunWideStage(a, 16, twiddles, [](auto&... lanes) { MergeInverse(lanes...); });
 }
 
+// Stage n together with the stage of size n/2 of its first half, in one pass over the
+// values instead of two: elements m and m + n/8 of stage n (m < n/8, two at a time)
+// leave the four values of element m of the half's stage, which follows in registers.
+// `eighth` is n/8 complex values, in doubles.
+template <typename Butterflies>
+inline void RunDoubleStage(double* a, std::int32_t eighth, const double* twiddles, const double* halfTwiddles,
+                           Butterflies butterflies) {
+  for (std::int32_t j = 0; j < eighth; j += 4) {
+    double* const p = a + j;
+    Quad v0 = LoadHeld(p), v1 = LoadHeld(p + eighth), v2 = LoadHeld(p + 2 * eighth), v3 = LoadHeld(p + 3 * eighth);
+    Quad v4 = LoadHeld(p + 4 * eighth), v5 = LoadHeld(p + 5 * eighth), v6 = LoadHeld(p + 6 * eighth);
+    Quad v7 = LoadHeld(p + 7 * eighth);
+    const double* const low = twiddles + 2 * j;
+    const double* const high = low + 2 * eighth;
+    const double* const half = halfTwiddles + 2 * j;
+    butterflies(v0, v1, v2, v3, v4, v5, v6, v7, low, high, half);
+    StoreLanes(p, v0);
+    StoreLanes(p + eighth, v1);
+    StoreLanes(p + 2 * eighth, v2);
+    StoreLanes(p + 3 * eighth, v3);
+    StoreLanes(p + 4 * eighth, v4);
+    StoreLanes(p + 5 * eighth, v5);
+    StoreLanes(p + 6 * eighth, v6);
+    StoreLanes(p + 7 * eighth, v7);
+  }
+}
+
+// The values v0 … v7 lie n/8 apart: stage n takes (v0, v2, v4, v6) for element m and
+// (v1, v3, v5, v7) for element m + n/8, with the twiddles at `low` and `high`; the
+// half's stage takes v0 … v3 with those at `half`. Each twiddle is loaded where it is
+// used, which leaves registers for the values.
+inline void SplitForwardTwice(Quad& v0, Quad& v1, Quad& v2, Quad& v3, Quad& v4, Quad& v5, Quad& v6, Quad& v7,
+                              const double* low, const double* high, const double* half) {
+  SplitForward(v0, v2, v4, v6, LoadHeld(low), LoadHeld(low + 4));
+  SplitForward(v1, v3, v5, v7, LoadHeld(high), LoadHeld(high + 4));
+  SplitForward(v0, v1, v2, v3, LoadHeld(half), LoadHeld(half + 4));
+}
+
+inline void MergeInverseTwice(Quad& v0, Quad& v1, Quad& v2, Quad& v3, Quad& v4, Quad& v5, Quad& v6, Quad& v7,
+                              const double* low, const double* high, const double* half) {
+  MergeInverse(v0, v1, v2, v3, LoadHeld(half), LoadHeld(half + 4));
+  MergeInverse(v0, v2, v4, v6, LoadHeld(low), LoadHeld(low + 4));
+  MergeInverse(v1, v3, v5, v7, LoadHeld(high), LoadHeld(high + 4));
+}
+
+// From size 64 on, each step does stage n and the first half's stage together, then
+// the first half's three parts and the two quarters.
 void WideForward(double* a, int log2, const double* const* twiddles) {
   if (log2 == 5) {
     Forward32(a, twiddles[5]);
@@ -170,8 +217,10 @@ void WideForward(double* a, int log2, const double* const* twiddles) {
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);  // n/4 complex values, in doubles
-  RunWideStage(a, quarter, twiddles[log2], [](auto&... lanes) { SplitForward(lanes...); });
-  WideForward(a, log2 - 1, twiddles);
+  RunDoubleStage(a, quarter / 2, twiddles[log2], twiddles[log2 - 1], SplitForwardTwice);
+  WideForward(a, log2 - 2, twiddles);
+  WideForward(a + quarter, log2 - 3, twiddles);
+  WideForward(a + quarter + quarter / 2, log2 - 3, twiddles);
   WideForward(a + 2 * quarter, log2 - 2, twiddles);
   WideForward(a + 3 * quarter, log2 - 2, twiddles);
 }
@@ -190,10 +239,12 @@ void WideInverse(double* a, int log2, const double* const* twiddles) {
     return;
   }
   const std::int32_t quarter = std::int32_t{1} << (log2 - 1);
-  WideInverse(a, log2 - 1, twiddles);
+  WideInverse(a, log2 - 2, twiddles);
+  WideInverse(a + quarter, log2 - 3, twiddles);
+  WideInverse(a + quarter + quarter / 2, log2 - 3, twiddles);
   WideInverse(a + 2 * quarter, log2 - 2, twiddles);
   WideInverse(a + 3 * quarter, log2 - 2, twiddles);
-  RunWideStage(a, quarter, twiddles[log2], [](auto&... lanes) { MergeInverse(lanes...); });
+  RunDoubleStage(a, quarter / 2, twiddles[log2], twiddles[log2 - 1], MergeInverseTwice);
 }
 
 }  // namespace
