@@ -48,7 +48,8 @@ bool ProcessorRuns(FftKernelSet set) {
 void Run(FftKernelSet set, Kernel Kernels::*direction, double* data, std::int32_t n) {
   const Kernels kernels = KernelsOf(set);
   const SpectralTables& tables = SharedSpectralTables();
-  (kernels.*direction)(data, Log2OfPowerOfTwo(n), kernels.paired ? tables.PairedTwiddlesByLog2() : tables.TwiddlesByLog2());
+  const double* const* twiddles = kernels.paired ? tables.PairedTwiddlesByLog2() : tables.TwiddlesByLog2();
+  (kernels.*direction)(data, Log2OfPowerOfTwo(n), twiddles);
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 
 // The kernels on vectors of two complex values, for the kernel sets built with AVX
 // (fft_avx.cpp, and fft_avx2_fma.cpp, whose twiddle products are fused multiply-adds).
-// The recursion of the baseline kernels with the same arithmetic per value: elements
-// m and m + 1 of a stage share a vector, their twiddles come as two vectors in the
-// layout of SpectralTables::PairedTwiddlesByLog2, and sizes 16 and 8 run in registers,
-// where the two smallest levels combine the halves of each vector. Element 0 of a stage
-// is turned by exactly 1 with the rest, which differs from leaving it alone only in the
-// sign of a zero. Internal linkage, as complex_pair.h explains.
+// The recursion of the baseline kernels with the same arithmetic per value, in fewer
+// passes over memory: elements m and m + 1 of a stage share a vector, their twiddles
+// come as two vectors in the layout of SpectralTables::PairedTwiddlesByLog2, sizes 16
+// and 8 run in registers, where the two smallest levels combine the halves of each
+// vector, size 32 runs as one straight line, and from size 64 on a stage and the stage
+// of its first half share a pass. Element 0 of a stage is turned by exactly 1 with the
+// rest, which differs from leaving it alone only in the sign of a zero. Internal
+// linkage, as complex_pair.h explains.
 
 #ifndef __AVX__
 #error "the wide kernels are built with AVX only"
