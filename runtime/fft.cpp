@@ -2,81 +2,73 @@
 
 #include <cstring>
 
-#include "runtime/complex_pair.h"
-#include "runtime/fft_kernels.h"
+#include "runtime/fft_kernel_sets.h"
 #include "runtime/spectral_tables.h"
-
-#ifdef QUORVANTILE_FFT_AVX
-#include "runtime/fft_avx.h"
-#endif
 
 namespace {
 
 inline void MoveComplex(double* data, std::int32_t to, std::int32_t from) {
-  std::memcpy(data + 2 * to, data + 2 * from, 2 * sizeof(double));
+  std::memcpy(data + to, data + from, 2 * sizeof(double));
 }
 
-#ifdef QUORVANTILE_FFT_AVX
-// Asked once; the operating system's support for the AVX registers is part of the answer.
-bool AvxAvailable() {
-  static const bool available = __builtin_cpu_supports("avx");
-  return available;
+// Moves to element at[k] from element at[k + 1], for k from 0 to `count` − 1, in that
+// order, four at a time. The offsets are read before any move, since a move may, as far
+// as the compiler knows, change them.
+void MoveAlong(double* data, const std::int32_t* at, std::int32_t count) {
+  std::int32_t k = 0;
+  for (; k + 4 <= count; k += 4) {
+    const std::int32_t o0 = at[k], o1 = at[k + 1], o2 = at[k + 2], o3 = at[k + 3], o4 = at[k + 4];
+    MoveComplex(data, o0, o1);
+    MoveComplex(data, o1, o2);
+    MoveComplex(data, o2, o3);
+    MoveComplex(data, o3, o4);
+  }
+  for (; k < count; ++k) MoveComplex(data, at[k], at[k + 1]);
 }
-#endif
+
+// The same backwards: to element at[k] from element at[k − 1], for k from `count` down to 1.
+void MoveBackAlong(double* data, const std::int32_t* at, std::int32_t count) {
+  std::int32_t k = count;
+  for (; k >= 4; k -= 4) {
+    const std::int32_t o0 = at[k], o1 = at[k - 1], o2 = at[k - 2], o3 = at[k - 3], o4 = at[k - 4];
+    MoveComplex(data, o0, o1);
+    MoveComplex(data, o1, o2);
+    MoveComplex(data, o2, o3);
+    MoveComplex(data, o3, o4);
+  }
+  for (; k > 0; --k) MoveComplex(data, at[k], at[k - 1]);
+}
 
 }  // namespace
 
-void FftForward(double* data, std::int32_t n) {
-  const double* const* twiddles = SharedSpectralTables().TwiddlesByLog2();
-#ifdef QUORVANTILE_FFT_AVX
-  if (AvxAvailable()) {
-    FftForwardAvx(data, Log2OfPowerOfTwo(n), twiddles);
-    return;
-  }
-#endif
-  ForwardRecursive(data, Log2OfPowerOfTwo(n), twiddles);
-}
+void FftForward(double* data, std::int32_t n) { FftForwardWith(FftKernelSetInUse(), data, n); }
 
-void FftInverse(double* data, std::int32_t n) {
-  const double* const* twiddles = SharedSpectralTables().TwiddlesByLog2();
-#ifdef QUORVANTILE_FFT_AVX
-  if (AvxAvailable()) {
-    FftInverseAvx(data, Log2OfPowerOfTwo(n), twiddles);
-    return;
-  }
-#endif
-  InverseRecursive(data, Log2OfPowerOfTwo(n), twiddles);
-}
+void FftInverse(double* data, std::int32_t n) { FftInverseWith(FftKernelSetInUse(), data, n); }
 
 // Each cycle of T_n, listed from its leader, is rotated by one step: the new element
-// k is the old element T_n[k].
+// k is the old element T_n[k]. The walk holds each cycle's length before its elements,
+// so that the moves of a cycle run as a counted loop.
 void FftToNaturalOrder(double* data, std::int32_t n) {
-  const SpectralTables& tables = SharedSpectralTables();
-  const std::vector<std::int32_t>& leaders = tables.CycleLeaders(n);
-  const std::int32_t* walk = tables.CycleWalk(n).data();
-  for (std::size_t c = 0; c < leaders.size(); ++c) {
-    const std::int32_t next = c + 1 < leaders.size() ? leaders[c + 1] : -1;
-    std::int32_t k = *walk++;
-    const ComplexPair first = LoadLanes<ComplexPair>(data + 2 * k);
-    for (; *walk != next; k = *walk++) MoveComplex(data, k, *walk);
-    StoreLanes(data + 2 * k, first);
+  const std::vector<std::int32_t>& walk = SharedSpectralTables().CycleWalk(n);
+  for (const std::int32_t* cycle = walk.data(); cycle != walk.data() + walk.size();) {
+    const std::int32_t length = *cycle++;
+    double first[2];
+    std::memcpy(first, data + cycle[0], sizeof first);
+    MoveAlong(data, cycle, length - 1);
+    std::memcpy(data + cycle[length - 1], first, sizeof first);
+    cycle += length;
   }
 }
 
 // The reverse rotation: the old element k moves to element T_n[k].
 void FftToTransformOrder(double* data, std::int32_t n) {
-  const SpectralTables& tables = SharedSpectralTables();
-  const std::vector<std::int32_t>& leaders = tables.CycleLeaders(n);
-  const std::int32_t* walk = tables.CycleWalk(n).data();
-  for (std::size_t c = 0; c < leaders.size(); ++c) {
-    const std::int32_t next = c + 1 < leaders.size() ? leaders[c + 1] : -1;
-    const std::int32_t leader = *walk++;
-    ComplexPair carried = LoadLanes<ComplexPair>(data + 2 * leader);
-    for (; *walk != next; ++walk) {
-      const ComplexPair displaced = LoadLanes<ComplexPair>(data + 2 * *walk);
-      StoreLanes(data + 2 * *walk, carried);
-      carried = displaced;
-    }
-    StoreLanes(data + 2 * leader, carried);
+  const std::vector<std::int32_t>& walk = SharedSpectralTables().CycleWalk(n);
+  for (const std::int32_t* cycle = walk.data(); cycle != walk.data() + walk.size();) {
+    const std::int32_t length = *cycle++;
+    double last[2];
+    std::memcpy(last, data + cycle[length - 1], sizeof last);
+    MoveBackAlong(data, cycle, length - 1);
+    std::memcpy(data + cycle[0], last, sizeof last);
+    cycle += length;
   }
 }

@@ -2,42 +2,22 @@
 
 #include <cstdint>
 
-#include "runtime/complex_pair.h"
+#include "runtime/fft_butterflies.h"
 
-// The transform kernels. This header is compiled once for the baseline instruction set
-// (fft.cpp) and, where the toolchain allows, once more for AVX (fft_avx.cpp), where
-// its vectors use the three-operand encoding and the stages take two elements at a
-// time. Hence internal linkage for everything: each copy keeps its own code. For the
-// same reason it includes no header with inline functions of external linkage; the
-// twiddle tables come as plain pointers, indexed by log2 of the size.
+// The baseline kernels, one complex value per vector: compiled with the target's own
+// instruction set only (fft_kernel_sets.cpp), the floor of every build. Internal
+// linkage, as complex_pair.h explains; the twiddle tables come as plain pointers,
+// indexed by log2 of the size (SpectralTables::TwiddlesByLog2).
 
 namespace {
 
-// Conjugate-pair split-radix transform. Of n complex values, the first half carries the
-// even-indexed spectrum, the third quarter the series X[4k − 1] and the fourth quarter
-// the series X[4k + 1]; each part is transformed the same way in place. The forward
-// transform splits first and recurses (decimation in frequency); the inverse, its
-// transpose, recurses first and merges.
+// SplitForward and MergeInverse of fft_butterflies.h on quarters in memory.
+inline void SplitForward(double* p0, double* p1, double* p2, double* p3, ComplexPair cosines, ComplexPair signedSines) {
+  OnQuarters(p0, p1, p2, p3, cosines, signedSines, [](auto&... lanes) { SplitForward(lanes...); });
+}
 
-constexpr double kSqrtHalf = 0.70710678118654752440;
-constexpr double kCosEighthPi = 0.92387953251128675613;
-constexpr double kSinEighthPi = 0.38268343236508977173;
-
-// Element m of a stage at p0 … p3 (its four quarters), with w^m = c − i·s and
-// w = e^(−2πi/n): p0 and p1 receive the half-size input x[m] + x[m + n/2] and
-// x[m + n/4] + x[m + 3n/4]; with d0 = x[m] − x[m + n/2] and d1 = x[m + n/4] − x[m + 3n/4],
-// p2 receives (d0 + i·d1)·w^(−m) for the series 4k − 1 and p3 (d0 − i·d1)·w^m for the
-// series 4k + 1. The twiddle comes as the lanes (c, c) and (−s, s); with ComplexQuad
-// lanes, elements m and m + 1 at once.
-template <typename Lanes>
-inline void SplitForward(double* p0, double* p1, double* p2, double* p3, Lanes cosines, Lanes signedSines) {
-  const Lanes x0 = LoadLanes<Lanes>(p0), x1 = LoadLanes<Lanes>(p1);
-  const Lanes x2 = LoadLanes<Lanes>(p2), x3 = LoadLanes<Lanes>(p3);
-  StoreLanes(p0, x0 + x2);
-  StoreLanes(p1, x1 + x3);
-  const Lanes d0 = x0 - x2, id1 = TimesI(x1 - x3);
-  StoreLanes(p2, Rotated(d0 + id1, cosines, signedSines));
-  StoreLanes(p3, RotatedBack(d0 - id1, cosines, signedSines));
+inline void MergeInverse(double* p0, double* p1, double* p2, double* p3, ComplexPair cosines, ComplexPair signedSines) {
+  OnQuarters(p0, p1, p2, p3, cosines, signedSines, [](auto&... lanes) { MergeInverse(lanes...); });
 }
 
 // SplitForward for m = 0, where the twiddle is 1.
@@ -49,21 +29,6 @@ inline void SplitForwardUntwiddled(double* p0, double* p1, double* p2, double* p
   const ComplexPair d0 = x0 - x2, id1 = TimesI(x1 - x3);
   StoreLanes(p2, d0 + id1);
   StoreLanes(p3, d0 - id1);
-}
-
-// The transpose of SplitForward: from the half-size results y at p0, p1 and the
-// quarter-size results z' (series 4k − 1) at p2 and z (series 4k + 1) at p3, with
-// a = z·w^(−m) and b = z'·w^m: x[m] = y0 + (a + b), x[m + n/2] = y0 − (a + b),
-// x[m + n/4] = y1 + i·(a − b), x[m + 3n/4] = y1 − i·(a − b).
-template <typename Lanes>
-inline void MergeInverse(double* p0, double* p1, double* p2, double* p3, Lanes cosines, Lanes signedSines) {
-  const Lanes a = Rotated(LoadLanes<Lanes>(p3), cosines, signedSines);
-  const Lanes b = RotatedBack(LoadLanes<Lanes>(p2), cosines, signedSines);
-  const Lanes y0 = LoadLanes<Lanes>(p0), y1 = LoadLanes<Lanes>(p1), sum = a + b, idifference = TimesI(a - b);
-  StoreLanes(p0, y0 + sum);
-  StoreLanes(p2, y0 - sum);
-  StoreLanes(p1, y1 + idifference);
-  StoreLanes(p3, y1 - idifference);
 }
 
 // MergeInverse for m = 0.
@@ -136,33 +101,15 @@ inline void Inverse16(double* a) {
   MergeInverse(a + 6, a + 14, a + 22, a + 30, kThreeSixteenthsCosines, kThreeSixteenthsSines);
 }
 
-#ifdef __AVX__
-// The twiddles of elements m and m + 1 from their table entries (c, c, −s, s) and
-// (c', c', −s', s'): the lanes (c, c, c', c') and (−s, s, −s', s').
-inline void LoadTwiddleQuads(const double* entries, ComplexQuad& cosines, ComplexQuad& signedSines) {
-  const ComplexQuad first = LoadLanes<ComplexQuad>(entries), second = LoadLanes<ComplexQuad>(entries + 4);
-  cosines = ComplexQuad{first[0], first[1], second[0], second[1]};
-  signedSines = ComplexQuad{first[2], first[3], second[2], second[3]};
-}
-#endif
-
 // One stage over four quarters of `quarter` doubles each, element 0 done: operation
 // (SplitForward or MergeInverse) for every further element; twiddle k (from 1) takes
-// the four table values from 4k − 4 on. The AVX build takes the elements two at a time.
+// the four table values from 4k − 4 on.
 template <typename Operation>
 void RunStage(double* a, std::int32_t quarter, const double* twiddles, Operation operation) {
   double* const p1 = a + quarter;
   double* const p2 = p1 + quarter;
   double* const p3 = p2 + quarter;
-  std::int32_t j = 2;
-#ifdef __AVX__
-  for (; j + 2 < quarter; j += 4, twiddles += 8) {
-    ComplexQuad cosines, signedSines;
-    LoadTwiddleQuads(twiddles, cosines, signedSines);
-    operation(a + j, p1 + j, p2 + j, p3 + j, cosines, signedSines);
-  }
-#endif
-  for (; j < quarter; j += 2, twiddles += 4) {
+  for (std::int32_t j = 2; j < quarter; j += 2, twiddles += 4) {
     operation(a + j, p1 + j, p2 + j, p3 + j, LoadLanes<ComplexPair>(twiddles), LoadLanes<ComplexPair>(twiddles + 2));
   }
 }

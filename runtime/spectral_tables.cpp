@@ -37,6 +37,39 @@ std::vector<double> ComputedTwiddles(std::int32_t n) {
   return values;
 }
 
+// Pairs of consecutive twiddles, from m = 0, out of the table that starts at m = 1.
+std::vector<double> PairedTwiddles(const std::vector<double>& twiddles) {
+  std::vector<double> paired;
+  paired.reserve(twiddles.size() + 4);
+  auto lane = [&twiddles](std::size_t m, std::size_t k) {
+    if (m == 0) return k < 2 ? 1.0 : 0.0;
+    return twiddles[4 * (m - 1) + k];
+  };
+  for (std::size_t m = 0; m < twiddles.size() / 4 + 1; m += 2) {
+    paired.insert(paired.end(), {lane(m, 0), lane(m, 1), lane(m + 1, 0), lane(m + 1, 1), lane(m, 2), lane(m, 3),
+                                 lane(m + 1, 2), lane(m + 1, 3)});
+  }
+  return paired;
+}
+
+// The walk of one permutation: every cycle longer than one as its length, then its
+// elements as offsets in doubles.
+void AppendCycles(const std::vector<std::int32_t>& permutation, std::vector<std::int32_t>& leaders,
+                  std::vector<std::int32_t>& walk) {
+  std::vector<bool> visited(permutation.size(), false);
+  for (std::int32_t leader = 0; leader < static_cast<std::int32_t>(permutation.size()); ++leader) {
+    if (visited[leader] || permutation[leader] == leader) continue;
+    leaders.push_back(leader);
+    const std::size_t lengthAt = walk.size();
+    walk.push_back(0);
+    for (std::int32_t k = leader; !visited[k]; k = permutation[k]) {
+      visited[k] = true;
+      walk.push_back(2 * k);
+    }
+    walk[lengthAt] = static_cast<std::int32_t>(walk.size() - lengthAt - 1);
+  }
+}
+
 // perm(i, n) for every i, from the rule for n/2 and n/4: the transform's own order
 // holds X[(n − perm(i, n)) mod n] at element i.
 std::vector<std::int32_t> IndexRule(std::int32_t n, const std::vector<std::int32_t>& half,
@@ -84,23 +117,18 @@ SpectralTables::SpectralTables() {
   twiddles_[kFftMinLog2] = TwiddlesOfSize16();
   for (int log2 = kFftMinLog2 + 1; log2 <= kFftMaxLog2; ++log2) twiddles_[log2] = ComputedTwiddles(1 << log2);
   for (int log2 = kFftMinLog2; log2 <= kFftMaxLog2; ++log2) twiddleData_[log2] = twiddles_[log2].data();
+  for (int log2 = kFftMinLog2 + 1; log2 <= kFftMaxLog2; ++log2) {
+    pairedTwiddles_[log2] = PairedTwiddles(twiddles_[log2]);
+    pairedTwiddleData_[log2] = pairedTwiddles_[log2].data();
+  }
 
   std::array<std::vector<std::int32_t>, kFftMaxLog2 + 1> rules;
   rules[0] = {0};
   rules[1] = {0, 1};
   for (int log2 = kReorderMinLog2; log2 <= kFftMaxLog2; ++log2) {
     rules[log2] = IndexRule(1 << log2, rules[log2 - 1], rules[log2 - 2]);
-    const std::vector<std::int32_t>& permutation = permutations_[log2] = PermutationOf(rules[log2]);
-    std::vector<bool> visited(permutation.size(), false);
-    for (std::int32_t leader = 0; leader < (1 << log2); ++leader) {
-      if (visited[leader] || permutation[leader] == leader) continue;
-      cycleLeaders_[log2].push_back(leader);
-      for (std::int32_t k = leader; !visited[k]; k = permutation[k]) {
-        visited[k] = true;
-        cycleWalks_[log2].push_back(k);
-      }
-    }
-    cycleWalks_[log2].push_back(-1);
+    permutations_[log2] = PermutationOf(rules[log2]);
+    AppendCycles(permutations_[log2], cycleLeaders_[log2], cycleWalks_[log2]);
   }
 }
 

@@ -26,16 +26,21 @@ class SpectralTables final {
   // the twiddle as the two lane pairs that the transform multiplies with. n a power of
   // two, 16 … 32768.
   const std::vector<double>& Twiddles(std::int32_t n) const { return twiddles_[Log2OfPowerOfTwo(n)]; }
-  // The tables' data by log2(n), as the transform kernels take them.
+  // The tables' data by log2(n), as the baseline kernels take them.
   const double* const* TwiddlesByLog2() const { return twiddleData_.data(); }
+  // The same twiddles for kernels that take elements two at a time, by log2(n), n 32 …
+  // 32768: for m = 0, 2, … n/4 − 2 the eight values c_m, c_m, c_m+1, c_m+1, −s_m, s_m,
+  // −s_m+1, s_m+1, with c_0 = 1 and s_0 = 0 and the others as Twiddles(n) holds them.
+  const double* const* PairedTwiddlesByLog2() const { return pairedTwiddleData_.data(); }
   // T_n: natural-order element k lives at element T_n[k] of the transform's own order.
   // n a power of two, 4 … 32768.
   const std::vector<std::int32_t>& Permutation(std::int32_t n) const { return permutations_[Log2OfPowerOfTwo(n)]; }
   // The smallest element of every cycle of T_n longer than one, in increasing order.
   const std::vector<std::int32_t>& CycleLeaders(std::int32_t n) const { return cycleLeaders_[Log2OfPowerOfTwo(n)]; }
-  // The elements of those cycles, cycle after cycle, each starting at its leader and
-  // following T_n, then -1. Walking this list reads its indices in sequence, where
-  // following T_n itself would chain every load on the one before.
+  // Those cycles, each as its length followed by its elements, from its leader on and
+  // following T_n, as offsets in doubles (2k for element k). Walking this list reads
+  // its offsets in sequence, where following T_n itself would chain every load on the
+  // one before.
   const std::vector<std::int32_t>& CycleWalk(std::int32_t n) const { return cycleWalks_[Log2OfPowerOfTwo(n)]; }
 
  private:
@@ -44,6 +49,8 @@ class SpectralTables final {
 
   ByLog2Double twiddles_;
   std::array<const double*, kFftMaxLog2 + 1> twiddleData_{};
+  ByLog2Double pairedTwiddles_;
+  std::array<const double*, kFftMaxLog2 + 1> pairedTwiddleData_{};
   ByLog2Int permutations_;
   ByLog2Int cycleLeaders_;
   ByLog2Int cycleWalks_;

@@ -6,8 +6,9 @@
 // range behaves as contiguous cells do; the cells on either side of the run keep their
 // values; sizes and modes outside the range change nothing; the forward MDCT leaves the
 // second half of its cells alone; and on freshly written values, small transforms match
-// their definitions. Complex multiplies are checked against the operation carried out
-// value by value on a copy of the cells, overlapping runs included.
+// their definitions and every kernel set the processor runs gives the same transform.
+// Complex multiplies are checked against the operation carried out value by value on a
+// copy of the cells, overlapping runs included.
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "runtime/fft.h"
+#include "runtime/fft_kernel_sets.h"
 #include "runtime/mdct_lookup.h"
 #include "runtime/spectral_tables.h"
 #include "tests/fuzz/fuzz_input.h"
@@ -205,6 +207,8 @@ class SpectralRun {
     contiguous_.FftTransform(0, size, mode);
     const std::vector<double> result = Compare(index, span, input, runs);
     if (runs && fresh_ && n <= kReferenceFftSize) CheckFftDefinition(n, mode, input, result);
+    const bool transforms = mode == CZepkinMemory::kFftForward || mode == CZepkinMemory::kFftInverse;
+    if (runs && fresh_ && transforms) CheckKernelSets(n, mode, input, result);
   }
 
   void Mdct() {
@@ -293,6 +297,21 @@ class SpectralRun {
     Require(Same(result, ReadCells(contiguous_, 0, span)), "a run gives the same values wherever its cells lie");
     Require(runs || Same(result, input), "sizes and modes outside the range change nothing");
     return result;
+  }
+
+  // Every kernel set this processor runs gives what the transforms gave, to rounding.
+  static void CheckKernelSets(std::int32_t n, std::int32_t mode, const std::vector<double>& input,
+                              const std::vector<double>& result) {
+    for (const FftKernelSet set : kFftKernelSets) {
+      if (!FftKernelSetSupported(set)) continue;
+      std::vector<double> cells = input;
+      if (mode == CZepkinMemory::kFftForward) {
+        FftForwardWith(set, cells.data(), n);
+      } else {
+        FftInverseWith(set, cells.data(), n);
+      }
+      Require(Close(cells, result), "every kernel set gives the transform of the set in use");
+    }
   }
 
   static void CheckFftDefinition(std::int32_t n, std::int32_t mode, const std::vector<double>& input,

@@ -16,22 +16,6 @@ constexpr double kPi = 3.14159265358979323846264338328;
 constexpr double kTolerance = 1e-12;
 constexpr std::int32_t kLargestDirectSize = 4096;
 
-// perm(i, n) from its definition.
-std::int64_t Perm(std::int64_t i, std::int64_t n) {
-  if (n < 3) return i;
-  if (i < n / 2) return 2 * Perm(i, n / 2);
-  if (i < 3 * n / 4) return 4 * Perm(i - n / 2, n / 4) + 1;
-  return (4 * Perm(i - 3 * n / 4, n / 4) - 1 + n) % n;
-}
-
-// The transform's own order of a natural-order spectrum: element i holds X[(n − perm(i, n)) mod n].
-ComplexVector InOwnOrder(const ComplexVector& natural) {
-  const auto n = static_cast<std::int64_t>(natural.size());
-  ComplexVector own(natural.size());
-  for (std::int64_t i = 0; i < n; ++i) own[i] = natural[(n - Perm(i, n)) % n];
-  return own;
-}
-
 std::vector<std::int32_t> Sizes(std::int32_t from, std::int32_t to) {
   std::vector<std::int32_t> sizes;
   for (std::int32_t n = from; n <= to; n *= 2) sizes.push_back(n);

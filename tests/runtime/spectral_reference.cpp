@@ -80,6 +80,20 @@ std::vector<double> Scaled(std::vector<double> values, double factor) {
   return values;
 }
 
+std::int64_t Perm(std::int64_t i, std::int64_t n) {
+  if (n < 3) return i;
+  if (i < n / 2) return 2 * Perm(i, n / 2);
+  if (i < 3 * n / 4) return 4 * Perm(i - n / 2, n / 4) + 1;
+  return (4 * Perm(i - 3 * n / 4, n / 4) - 1 + n) % n;
+}
+
+ComplexVector InOwnOrder(const ComplexVector& natural) {
+  const auto n = static_cast<std::int64_t>(natural.size());
+  ComplexVector own(natural.size());
+  for (std::int64_t i = 0; i < n; ++i) own[i] = natural[(n - Perm(i, n)) % n];
+  return own;
+}
+
 std::vector<double> DirectMdct(const std::vector<double>& x) {
   const auto n = static_cast<std::int64_t>(x.size());
   const std::vector<double> kernel = KernelTable(n);

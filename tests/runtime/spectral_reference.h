@@ -23,6 +23,11 @@ Complex DftBin(const ComplexVector& x, std::int64_t k, int sign = -1);
 // Every bin, with a table of the n roots of unity.
 ComplexVector DirectDft(const ComplexVector& x, int sign = -1);
 
+// perm(i, n) from its definition, and the transform's own order of a natural-order
+// spectrum: element i holds X[(n − perm(i, n)) mod n].
+std::int64_t Perm(std::int64_t i, std::int64_t n);
+ComplexVector InOwnOrder(const ComplexVector& natural);
+
 // The MDCT of n windowed values into n/2 coefficients and back, from the definition,
 // without scale factors.
 std::vector<double> DirectMdct(const std::vector<double>& x);
