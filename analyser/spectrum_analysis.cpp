@@ -79,33 +79,33 @@ void TZepkinSpectrum::Analyse() {
   FftTransform(kTransformCells, half, kFftToNaturalOrder);
 
   // X[k] = E[k] + w^k·O[k], with E and O the spectra of the even and odd values:
-  // E[k] = (Z[k] + conj Z[half − k]) / 2 and O[k] = −i·(Z[k] − conj Z[half − k]) / 2,
-  // Z[half] being Z[0]. Bins k and half − k come from the same two values of Z: their E
-  // and O are each other's conjugates. A full-scale sine at a bin's centre has |X| = n / 4
-  // under the Hann window.
+  // 2E[k] = Z[k] + conj Z[half − k] and 2O[k] = −i·(Z[k] − conj Z[half − k]), Z[half]
+  // being Z[0]. Bin m = half − k has w^m = −conj w^k and E, O conjugated, so with
+  // P = w^k·O: |X[k]|² = |E|² + |O|² + 2 Re(conj E·P) and |X[m]|² the same with − 2 Re.
+  // A full-scale sine at a bin's centre has |X| = n / 4 under the Hann window; the
+  // doubled E and O make it n / 2 here.
   const double* __restrict const twiddles = tables.twiddles(n);
   double* const spectrum = MemoryAt(kSpectrumCells);
   double* __restrict const powers = spectrum + kSpectrumHeader;
   const double keep = firstSpectrum ? 0.0 : static_cast<double>(averaging);
-  const double take = (1.0 - keep) * 16.0 / (static_cast<double>(n) * n);
-  const auto average = [&](std::int32_t k, double xr, double xi) {
-    powers[k] = keep * powers[k] + take * (xr * xr + xi * xi);
+  const double take = (1.0 - keep) * 4.0 / (static_cast<double>(n) * n);
+  // A power from a difference can round below zero where there is next to nothing.
+  const auto average = [&](std::int32_t k, double doubledPower) {
+    powers[k] = keep * powers[k] + take * std::max(doubledPower, 0.0);
   };
-  const auto pair = [&](std::int32_t k, bool both) {
+  const double dc = cells[0] + cells[1], nyquist = cells[0] - cells[1];
+  average(0, 4.0 * dc * dc);
+  average(half, 4.0 * nyquist * nyquist);
+  for (std::int32_t k = 1; k <= half / 2; ++k) {
     const std::int32_t m = half - k;
     const double ar = cells[2 * k], ai = cells[2 * k + 1], br = cells[2 * m], bi = cells[2 * m + 1];
-    const double er = 0.5 * (ar + br), ei = 0.5 * (ai - bi);
-    const double odr = 0.5 * (ai + bi), odi = -0.5 * (ar - br);
-    const double wkr = twiddles[2 * k], wki = twiddles[2 * k + 1];
-    average(k, er + wkr * odr - wki * odi, ei + wkr * odi + wki * odr);
-    if (!both) return;
-    const double wmr = twiddles[2 * m], wmi = twiddles[2 * m + 1];
-    average(m, er + wmr * odr + wmi * odi, ei + wmr * odi - wmi * odr);
-  };
-  average(0, cells[0] + cells[1], 0.0);
-  average(half, cells[0] - cells[1], 0.0);
-  for (std::int32_t k = 1; k < half / 2; ++k) pair(k, true);
-  pair(half / 2, false);
+    const double er = ar + br, ei = ai - bi, odr = ai + bi, odi = br - ar;
+    const double wr = twiddles[2 * k], wi = twiddles[2 * k + 1];
+    const double pr = wr * odr - wi * odi, pi = wr * odi + wi * odr;
+    const double both = er * er + ei * ei + odr * odr + odi * odi, cross = 2.0 * (er * pr + ei * pi);
+    average(k, both + cross);
+    if (m != k) average(m, both - cross);
+  }
   firstSpectrum = false;
   spectrum[0] = sampleRate;
   spectrum[1] = n;
