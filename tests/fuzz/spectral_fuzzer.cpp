@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "runtime/fft.h"
@@ -28,14 +29,23 @@
 namespace {
 
 constexpr int kMaxOperations = 8;
+// The cells all operations of one input may span together: one transform of the largest
+// size, or a multiply of its most values, or smaller ones. An
+// operation that would pass it is not made, so that the target stays fast enough to
+// explore (about a thousand inputs a second under the sanitizers).
+constexpr std::int64_t kCellBudget = 2 * 32768;
 constexpr std::size_t kKeptBlocks = 32;
 // Sizes up to which fresh values are checked against the definitions, summed directly.
 constexpr std::int32_t kReferenceFftSize = 128;
 constexpr std::int32_t kReferenceMdctSize = 256;
+// Sizes up to which the other kernel sets are run beside the one in use; the unit tests
+// compare them at every size.
+constexpr std::int32_t kKernelSetCheckSize = 4096;
 constexpr double kTolerance = 1e-9;
-// Complex multiplies span at most a little more than two blocks: a script may name any
-// count, but the cells it then touches are its own memory, not the builtin's concern.
-constexpr std::int32_t kMaxMultiplyCount = 2 * CZepkinMemory::kBlockLength + 100;
+// Complex multiplies span at most a little more than half a block, enough to cross into
+// the next one: a script may name any count, but the cells it then touches are its own
+// memory, not the builtin's concern.
+constexpr std::int32_t kMaxMultiplyCount = CZepkinMemory::kBlockLength / 4 + 100;
 
 std::int32_t CellAfter(std::int32_t index, std::int64_t cells) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(index) + static_cast<std::uint32_t>(cells));
@@ -53,11 +63,30 @@ void ForEachPiece(TZepkin& script, std::int32_t index, std::int64_t count, Opera
   }
 }
 
-std::vector<double> ReadCells(TZepkin& script, std::int32_t index, std::int32_t count) {
-  std::vector<double> values(static_cast<std::size_t>(count));
+// Copies of cells in buffers kept from input to input, one for each use: new ones for
+// every run read would take most of the target's time, in new pages.
+enum Buffer { kInputCells, kResultCells, kContiguousCells, kModelDestination, kModelSource, kCellsNow, kFresh, kBuffers };
+
+std::vector<double>& Kept(Buffer buffer) {
+  static std::vector<double> buffers[kBuffers];
+  return buffers[buffer];
+}
+
+std::vector<double>& ReadCells(TZepkin& script, std::int32_t index, std::int32_t count, Buffer into) {
+  std::vector<double>& values = Kept(into);
+  values.resize(static_cast<std::size_t>(count));
   ForEachPiece(script, index, count, [&values](const double* cells, std::size_t at, std::size_t piece) {
     std::copy(cells, cells + piece, values.begin() + static_cast<std::ptrdiff_t>(at));
   });
+  return values;
+}
+
+// Values in [-1, 1), as the spectral tests draw them.
+const std::vector<double>& FreshValues(std::size_t count, unsigned seed) {
+  std::vector<double>& values = Kept(kFresh);
+  values.resize(count);
+  std::mt19937_64 generator(seed);
+  for (double& value : values) value = static_cast<double>(generator() >> 11) * 0x1p-52 - 1.0;
   return values;
 }
 
@@ -70,7 +99,12 @@ void WriteCells(TZepkin& script, std::int32_t index, const std::vector<double>& 
 }
 
 // Equal bits, or both NaN: a NaN's payload is no result of the operations checked here.
-bool Same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
+bool Same(double a, double b) {
+  std::uint64_t aBits = 0, bBits = 0;
+  std::memcpy(&aBits, &a, sizeof a);
+  std::memcpy(&bBits, &b, sizeof b);
+  return aBits == bBits || (std::isnan(a) && std::isnan(b));
+}
 
 bool Same(const std::vector<double>& a, const std::vector<double>& b) {
   if (a.size() != b.size()) return false;
@@ -151,8 +185,8 @@ class MultiplyModel {
         source_(source),
         values_(values),
         first_(CellAfter(destination, -1)),
-        destinationCells_(ReadCells(script, first_, static_cast<std::int32_t>(2 * values + 2))),
-        sourceCells_(ReadCells(script, source, static_cast<std::int32_t>(2 * values))) {
+        destinationCells_(ReadCells(script, first_, static_cast<std::int32_t>(2 * values + 2), kModelDestination)),
+        sourceCells_(ReadCells(script, source, static_cast<std::int32_t>(2 * values), kModelSource)) {
     for (std::int64_t k = 0; k < values_; ++k) {
       double& real = Cell(CellAfter(destination_, 2 * k));
       double& imaginary = Cell(CellAfter(destination_, 2 * k + 1));
@@ -165,8 +199,8 @@ class MultiplyModel {
 
   bool Matches(TZepkin& script) {
     const auto span = static_cast<std::int32_t>(destinationCells_.size());
-    if (!Same(ReadCells(script, first_, span), destinationCells_)) return false;
-    const std::vector<double> sourceNow = ReadCells(script, source_, static_cast<std::int32_t>(2 * values_));
+    if (!Same(ReadCells(script, first_, span, kCellsNow), destinationCells_)) return false;
+    const std::vector<double>& sourceNow = ReadCells(script, source_, static_cast<std::int32_t>(2 * values_), kCellsNow);
     for (std::int64_t k = 0; k < 2 * values_; ++k) {
       if (!Same(sourceNow[static_cast<std::size_t>(k)], Cell(CellAfter(source_, k)))) return false;
     }
@@ -184,14 +218,21 @@ class MultiplyModel {
   const std::int32_t source_;
   const std::int64_t values_;
   const std::int32_t first_;
-  std::vector<double> destinationCells_;
-  std::vector<double> sourceCells_;
+  std::vector<double>& destinationCells_;
+  std::vector<double>& sourceCells_;
+};
+
+// The runs of cells an input wrote to, so that the next input can zero just those.
+struct TouchedRun {
+  TZepkin* script;
+  std::int32_t index;
+  std::int64_t count;
 };
 
 class SpectralRun {
  public:
-  SpectralRun(FuzzInput& input, TZepkin& fuzzed, TZepkin& contiguous)
-      : input_(input), fuzzed_(fuzzed), contiguous_(contiguous) {}
+  SpectralRun(FuzzInput& input, TZepkin& fuzzed, TZepkin& contiguous, std::vector<TouchedRun>& touched)
+      : input_(input), fuzzed_(fuzzed), contiguous_(contiguous), touched_(touched) {}
 
   void Fft() {
     const std::int32_t index = PickIndex(input_);
@@ -202,13 +243,14 @@ class SpectralRun {
                       (mode == CZepkinMemory::kFftForward || mode == CZepkinMemory::kFftInverse ||
                        mode == CZepkinMemory::kFftToNaturalOrder || mode == CZepkinMemory::kFftToTransformOrder);
     const std::int32_t span = 2 * (runs ? n : std::min(std::max(n, kFftMinSize), kFftMaxSize));
-    const std::vector<double> input = Prepare(index, span);
+    if (!Spend(span)) return;
+    const std::vector<double>& input = Prepare(index, span);
     fuzzed_.FftTransform(index, size, mode);
     contiguous_.FftTransform(0, size, mode);
-    const std::vector<double> result = Compare(index, span, input, runs);
+    const std::vector<double>& result = Compare(index, span, input, runs);
     if (runs && fresh_ && n <= kReferenceFftSize) CheckFftDefinition(n, mode, input, result);
     const bool transforms = mode == CZepkinMemory::kFftForward || mode == CZepkinMemory::kFftInverse;
-    if (runs && fresh_ && transforms) CheckKernelSets(n, mode, input, result);
+    if (runs && fresh_ && transforms && n <= kKernelSetCheckSize) CheckKernelSets(n, mode, input, result);
   }
 
   void Mdct() {
@@ -218,10 +260,11 @@ class SpectralRun {
     const std::int32_t n = FloorPowerOfTwo(size);
     const bool runs = n >= kMdctMinSize && n <= kMdctMaxSize;
     const std::int32_t span = runs ? n : std::min(std::max(n, kMdctMinSize), kMdctMaxSize);
-    const std::vector<double> input = Prepare(index, span);
+    if (!Spend(span)) return;
+    const std::vector<double>& input = Prepare(index, span);
     fuzzed_.Mdct(index, size, inverse);
     contiguous_.Mdct(0, size, inverse);
-    const std::vector<double> result = Compare(index, span, input, runs);
+    const std::vector<double>& result = Compare(index, span, input, runs);
     if (!runs) return;
     const auto half = static_cast<std::ptrdiff_t>(n / 2);
     if (!inverse) {
@@ -251,7 +294,7 @@ class SpectralRun {
         count = static_cast<std::int32_t>(input_.below(64));
         break;
       case 1:
-        count = CZepkinMemory::kBlockLength / 2 + static_cast<std::int32_t>(input_.below(64)) - 32;
+        count = CZepkinMemory::kBlockLength / 4 + static_cast<std::int32_t>(input_.below(64)) - 32;
         break;
       case 2:
         count = -static_cast<std::int32_t>(input_.below(1000));
@@ -260,17 +303,26 @@ class SpectralRun {
         count = std::min(input_.take<std::int32_t>(), kMaxMultiplyCount);
         break;
     }
-    if (input_.below(2) == 0) {
-      WriteCells(fuzzed_, destination, RandomValues(64, input_.take<std::uint16_t>()));
-      WriteCells(fuzzed_, source, RandomValues(64, input_.take<std::uint16_t>()));
-    }
     const std::int64_t values = count > 0 ? count - count % 2 : 0;
+    if (!Spend(2 * values)) return;
+    if (input_.below(2) == 0) {
+      WriteCells(fuzzed_, destination, FreshValues(64, input_.take<std::uint16_t>()));
+      WriteCells(fuzzed_, source, FreshValues(64, input_.take<std::uint16_t>()));
+      touched_.push_back({&fuzzed_, source, 64});
+    }
+    touched_.push_back({&fuzzed_, destination, std::max<std::int64_t>(2 * values, 64)});
     MultiplyModel model(fuzzed_, destination, source, values);
     fuzzed_.ComplexMultiply(destination, source, count);
     Require(model.Matches(fuzzed_), "complex multiply matches the product value by value");
   }
 
  private:
+  bool Spend(std::int64_t cells) {
+    if (cells > cellsLeft_) return false;
+    cellsLeft_ -= cells;
+    return true;
+  }
+
   std::int32_t PickFftMode() {
     constexpr std::int32_t kModes[] = {CZepkinMemory::kFftForward, CZepkinMemory::kFftInverse,
                                        CZepkinMemory::kFftToNaturalOrder, CZepkinMemory::kFftToTransformOrder};
@@ -279,31 +331,36 @@ class SpectralRun {
 
   // Fresh values in [-1, 1) for the run now and then, else whatever earlier operations
   // left there; the same cells, contiguous, in the second object. Answers the cells.
-  std::vector<double> Prepare(std::int32_t index, std::int32_t span) {
+  const std::vector<double>& Prepare(std::int32_t index, std::int32_t span) {
     fresh_ = input_.below(2) == 0;
-    if (fresh_) WriteCells(fuzzed_, index, RandomValues(static_cast<std::size_t>(span), input_.take<std::uint16_t>()));
+    touched_.push_back({&fuzzed_, index, span});
+    touched_.push_back({&contiguous_, 0, span});
+    if (fresh_) WriteCells(fuzzed_, index, FreshValues(static_cast<std::size_t>(span), input_.take<std::uint16_t>()));
     before_ = *fuzzed_.MemoryAt(CellAfter(index, -1));
     after_ = *fuzzed_.MemoryAt(CellAfter(index, span));
-    const std::vector<double> cells = ReadCells(fuzzed_, index, span);
+    const std::vector<double>& cells = ReadCells(fuzzed_, index, span, kInputCells);
     WriteCells(contiguous_, 0, cells);
     return cells;
   }
 
-  std::vector<double> Compare(std::int32_t index, std::int32_t span, const std::vector<double>& input, bool runs) {
-    const std::vector<double> result = ReadCells(fuzzed_, index, span);
+  const std::vector<double>& Compare(std::int32_t index, std::int32_t span, const std::vector<double>& input,
+                                     bool runs) {
+    const std::vector<double>& result = ReadCells(fuzzed_, index, span, kResultCells);
     Require(Same(*fuzzed_.MemoryAt(CellAfter(index, -1)), before_) &&
                 Same(*fuzzed_.MemoryAt(CellAfter(index, span)), after_),
             "the cells on either side of a run keep their values");
-    Require(Same(result, ReadCells(contiguous_, 0, span)), "a run gives the same values wherever its cells lie");
+    Require(Same(result, ReadCells(contiguous_, 0, span, kContiguousCells)),
+            "a run gives the same values wherever its cells lie");
     Require(runs || Same(result, input), "sizes and modes outside the range change nothing");
     return result;
   }
 
-  // Every kernel set this processor runs gives what the transforms gave, to rounding.
+  // Every other kernel set this processor runs gives what the transforms gave, to rounding.
   static void CheckKernelSets(std::int32_t n, std::int32_t mode, const std::vector<double>& input,
                               const std::vector<double>& result) {
     for (const FftKernelSet set : kFftKernelSets) {
-      if (!FftKernelSetSupported(set)) continue;
+      // The set in use gave the result itself.
+      if (!FftKernelSetSupported(set) || set == FftKernelSetInUse()) continue;
       std::vector<double> cells = input;
       if (mode == CZepkinMemory::kFftForward) {
         FftForwardWith(set, cells.data(), n);
@@ -347,6 +404,8 @@ class SpectralRun {
   FuzzInput& input_;
   TZepkin& fuzzed_;
   TZepkin& contiguous_;
+  std::vector<TouchedRun>& touched_;
+  std::int64_t cellsLeft_ = kCellBudget;
   bool fresh_ = false;
   double before_ = 0.0;
   double after_ = 0.0;
@@ -358,13 +417,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzInput input(data, size);
   // Runtime objects kept from input to input, so that their memory blocks are not made
   // anew each time (which would take most of the run); every input starts on zeroed
-  // cells, as it would on new objects.
+  // cells, as it would on new objects: what the last one wrote is zeroed again.
   static SpectralScript fuzzed, contiguous;
+  static std::vector<TouchedRun> touched;
+  for (const TouchedRun& run : touched) {
+    ForEachPiece(*run.script, run.index, run.count,
+                 [](double* cells, std::size_t, std::size_t piece) { std::memset(cells, 0, piece * sizeof *cells); });
+  }
+  touched.clear();
   for (TZepkin* script : {&fuzzed, &contiguous}) {
     if (script->memoryBlocks.size() > kKeptBlocks) script->memoryBlocks.clear();
-    for (auto& block : script->memoryBlocks) std::fill(block.second.begin(), block.second.end(), 0.0);
   }
-  SpectralRun run(input, fuzzed, contiguous);
+  SpectralRun run(input, fuzzed, contiguous, touched);
   for (int operation = 0; operation < kMaxOperations && !input.exhausted(); ++operation) {
     switch (input.below(3)) {
       case 0:
