@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "analyser/spectrum_tables.h"
-
 #include "runtime/adaptor_services.h"
 #include "runtime/finite_or_zero.h"
 
@@ -13,6 +12,7 @@ constexpr int kFloorSlider = 1;
 constexpr int kAveragingSlider = 2;
 constexpr int kSizeSlider = 3;
 constexpr int kFreezeSlider = 4;
+
 // The slider's value when it is a number within the slider's range (a whole one for a
 // slider of named values), else the value kept.
 double Accepted(const SliderDefinition& slider, double candidate, double kept) {
