@@ -1,8 +1,11 @@
 #include "runtime/fft.h"
 
+#include <array>
 #include <cstring>
+#include <utility>
 
 #include "runtime/fft_kernel_sets.h"
+#include "runtime/fft_reorder_moves.h"
 #include "runtime/spectral_tables.h"
 
 namespace {
@@ -39,6 +42,35 @@ void MoveBackAlong(double* data, const std::int32_t* at, std::int32_t count) {
   for (; k > 0; --k) MoveComplex(data, at[k], at[k - 1]);
 }
 
+using Reordering = void (*)(double* data);
+
+// The sizes up to this one reorder along straight lines of moves; each of them costs
+// code in proportion to its size, and above it a table walk is nearly as fast.
+constexpr int kLargestStraightLog2 = 10;
+
+template <std::size_t... log2>
+constexpr std::array<Reordering, sizeof...(log2)> StraightToNatural(std::index_sequence<log2...>) {
+  return {StraightToNaturalOrder<(std::int32_t{1} << (log2 + kFftMinLog2))>...};
+}
+
+template <std::size_t... log2>
+constexpr std::array<Reordering, sizeof...(log2)> StraightToTransform(std::index_sequence<log2...>) {
+  return {StraightToTransformOrder<(std::int32_t{1} << (log2 + kFftMinLog2))>...};
+}
+
+using StraightSizes = std::make_index_sequence<kLargestStraightLog2 - kFftMinLog2 + 1>;
+constexpr std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1> kStraightToNatural =
+    StraightToNatural(StraightSizes());
+constexpr std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1> kStraightToTransform =
+    StraightToTransform(StraightSizes());
+
+// The straight line of a size, or null.
+Reordering Straight(const std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1>& lines, std::int32_t n) {
+  const int log2 = Log2OfPowerOfTwo(n);
+  if (log2 < kFftMinLog2 || log2 > kLargestStraightLog2) return nullptr;
+  return lines[static_cast<std::size_t>(log2 - kFftMinLog2)];
+}
+
 }  // namespace
 
 void FftForward(double* data, std::int32_t n) { FftForwardWith(FftKernelSetInUse(), data, n); }
@@ -49,6 +81,10 @@ void FftInverse(double* data, std::int32_t n) { FftInverseWith(FftKernelSetInUse
 // k is the old element T_n[k]. The walk holds each cycle's length before its elements,
 // so that the moves of a cycle run as a counted loop.
 void FftToNaturalOrder(double* data, std::int32_t n) {
+  if (const Reordering straight = Straight(kStraightToNatural, n)) {
+    straight(data);
+    return;
+  }
   const std::vector<std::int32_t>& walk = SharedSpectralTables().CycleWalk(n);
   for (const std::int32_t* cycle = walk.data(); cycle != walk.data() + walk.size();) {
     const std::int32_t length = *cycle++;
@@ -62,6 +98,10 @@ void FftToNaturalOrder(double* data, std::int32_t n) {
 
 // The reverse rotation: the old element k moves to element T_n[k].
 void FftToTransformOrder(double* data, std::int32_t n) {
+  if (const Reordering straight = Straight(kStraightToTransform, n)) {
+    straight(data);
+    return;
+  }
   const std::vector<std::int32_t>& walk = SharedSpectralTables().CycleWalk(n);
   for (const std::int32_t* cycle = walk.data(); cycle != walk.data() + walk.size();) {
     const std::int32_t length = *cycle++;
