@@ -44,28 +44,28 @@ void MoveBackAlong(double* data, const std::int32_t* at, std::int32_t count) {
 
 using Reordering = void (*)(double* data);
 
-// The sizes up to this one reorder along straight lines of moves; each of them costs
-// code in proportion to its size, and above it a table walk is nearly as fast.
+// The sizes up to this one reorder along straight lines of moves, from 16 on. Their code
+// grows with the size, 16 KB per direction at 1024; above that it would outgrow the
+// processor's first-level instruction cache, and the table walk is as fast.
 constexpr int kLargestStraightLog2 = 10;
-
-template <std::size_t... log2>
-constexpr std::array<Reordering, sizeof...(log2)> StraightToNatural(std::index_sequence<log2...>) {
-  return {StraightToNaturalOrder<(std::int32_t{1} << (log2 + kFftMinLog2))>...};
-}
-
-template <std::size_t... log2>
-constexpr std::array<Reordering, sizeof...(log2)> StraightToTransform(std::index_sequence<log2...>) {
-  return {StraightToTransformOrder<(std::int32_t{1} << (log2 + kFftMinLog2))>...};
-}
-
+using StraightLines = std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1>;
 using StraightSizes = std::make_index_sequence<kLargestStraightLog2 - kFftMinLog2 + 1>;
-constexpr std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1> kStraightToNatural =
-    StraightToNatural(StraightSizes());
-constexpr std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1> kStraightToTransform =
-    StraightToTransform(StraightSizes());
+
+template <std::size_t... k>
+constexpr StraightLines LinesToNatural(std::index_sequence<k...>) {
+  return {StraightToNaturalOrder<(std::int32_t{1} << (k + kFftMinLog2))>...};
+}
+
+template <std::size_t... k>
+constexpr StraightLines LinesToTransform(std::index_sequence<k...>) {
+  return {StraightToTransformOrder<(std::int32_t{1} << (k + kFftMinLog2))>...};
+}
+
+constexpr StraightLines kLinesToNatural = LinesToNatural(StraightSizes());
+constexpr StraightLines kLinesToTransform = LinesToTransform(StraightSizes());
 
 // The straight line of a size, or null.
-Reordering Straight(const std::array<Reordering, kLargestStraightLog2 - kFftMinLog2 + 1>& lines, std::int32_t n) {
+Reordering Straight(const StraightLines& lines, std::int32_t n) {
   const int log2 = Log2OfPowerOfTwo(n);
   if (log2 < kFftMinLog2 || log2 > kLargestStraightLog2) return nullptr;
   return lines[static_cast<std::size_t>(log2 - kFftMinLog2)];
@@ -81,7 +81,7 @@ void FftInverse(double* data, std::int32_t n) { FftInverseWith(FftKernelSetInUse
 // k is the old element T_n[k]. The walk holds each cycle's length before its elements,
 // so that the moves of a cycle run as a counted loop.
 void FftToNaturalOrder(double* data, std::int32_t n) {
-  if (const Reordering straight = Straight(kStraightToNatural, n)) {
+  if (const Reordering straight = Straight(kLinesToNatural, n)) {
     straight(data);
     return;
   }
@@ -98,7 +98,7 @@ void FftToNaturalOrder(double* data, std::int32_t n) {
 
 // The reverse rotation: the old element k moves to element T_n[k].
 void FftToTransformOrder(double* data, std::int32_t n) {
-  if (const Reordering straight = Straight(kStraightToTransform, n)) {
+  if (const Reordering straight = Straight(kLinesToTransform, n)) {
     straight(data);
     return;
   }

@@ -6,12 +6,13 @@
 #include <utility>
 
 // The reorderings of the smaller sizes as straight lines of moves, worked out by the
-// compiler: every move's two offsets are then constants in the instructions, where a
-// walk over a table loads them first, and the loads of offsets would outnumber the
-// moves' own loads and stores, which bound the reordering. Each cycle of T_n (fft.h)
-// is rotated through a temporary, the value the compiler keeps in a register.
+// compiler: every move's two offsets are then constants in its instructions, where a
+// walk over a table loads them first, one load more per move besides the move's own
+// load and store, which bound the reordering. Each cycle of T_n (fft.h)
+// is rotated through a temporary, the value the compiler keeps in a register. Internal
+// linkage, as complex_pair.h explains.
 
-namespace fft_reorder {
+namespace {
 
 constexpr std::int32_t kTemporary = -1;
 
@@ -57,7 +58,7 @@ template <std::int32_t n>
 constexpr NaturalOrderMoves<n> kNaturalOrderMoves{};
 
 template <std::int32_t to, std::int32_t from>
-inline void MoveComplex(double* data, double* temporary) {
+inline void MoveBetween(double* data, double* temporary) {
   double* const destination = to == kTemporary ? temporary : data + to;
   const double* const source = from == kTemporary ? temporary : data + from;
   std::memcpy(destination, source, 2 * sizeof(double));
@@ -69,7 +70,7 @@ template <std::int32_t n, std::size_t... k>
 inline void ToNaturalOrder(double* data, std::index_sequence<k...>) {
   constexpr const NaturalOrderMoves<n>& all = kNaturalOrderMoves<n>;
   double temporary[2];
-  const int inOrder[] = {(MoveComplex<all.moves[k].to, all.moves[k].from>(data, temporary), 0)...};
+  const int inOrder[] = {(MoveBetween<all.moves[k].to, all.moves[k].from>(data, temporary), 0)...};
   static_cast<void>(inOrder);
 }
 
@@ -79,19 +80,19 @@ inline void ToTransformOrder(double* data, std::index_sequence<k...>) {
   constexpr const NaturalOrderMoves<n>& all = kNaturalOrderMoves<n>;
   constexpr std::int32_t last = all.count - 1;
   double temporary[2];
-  const int inOrder[] = {(MoveComplex<all.moves[last - k].from, all.moves[last - k].to>(data, temporary), 0)...};
+  const int inOrder[] = {(MoveBetween<all.moves[last - k].from, all.moves[last - k].to>(data, temporary), 0)...};
   static_cast<void>(inOrder);
 }
-
-}  // namespace fft_reorder
 
 // Size n's reorderings, n a power of two from 4 on.
 template <std::int32_t n>
 void StraightToNaturalOrder(double* data) {
-  fft_reorder::ToNaturalOrder<n>(data, std::make_index_sequence<fft_reorder::kNaturalOrderMoves<n>.count>());
+  ToNaturalOrder<n>(data, std::make_index_sequence<kNaturalOrderMoves<n>.count>());
 }
 
 template <std::int32_t n>
 void StraightToTransformOrder(double* data) {
-  fft_reorder::ToTransformOrder<n>(data, std::make_index_sequence<fft_reorder::kNaturalOrderMoves<n>.count>());
+  ToTransformOrder<n>(data, std::make_index_sequence<kNaturalOrderMoves<n>.count>());
 }
+
+}  // namespace

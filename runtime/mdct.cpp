@@ -20,43 +20,49 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846264338328;
 
-// z[t] = (y[2t] + i·y[2t + 1])·e^(−2πi·t/m) for t from `from` to `to` − 1, with the
-// pair (y[2t], y[2t + 1]) from pair(t). Of the reordered values, y[2t] = v[4t] and
-// y[2t + 1] = v[4t + 2] for t < q/2, and y[2t] = −v[n − 4t − 1] and
-// y[2t + 1] = −v[n − 4t − 3] above; each range of t below reads v from one formula.
-template <typename Pair>
-void PackRotated(const double* trig, std::int32_t from, std::int32_t to, double* z, Pair pair) {
-  for (std::int32_t t = from; t < to; ++t) {
-    const auto [re, im] = pair(t);
-    const double c = trig[2 * t], s = trig[2 * t + 1];
-    z[2 * t] = re * c - im * s;
-    z[2 * t + 1] = re * s + im * c;
-  }
-}
-
-struct Pair {
+struct ValuePair {
   double re;
   double im;
 };
+
+// z[t] = (y[2t] + i·y[2t + 1])·e^(−2πi·t/m) for t from `from` to `to` − 1, with the
+// pair (y[2t], y[2t + 1]) from pairAt(t). Of the reordered values, y[2t] = v[4t] and
+// y[2t + 1] = v[4t + 2] for t < q/2, and y[2t] = −v[n − 4t − 1] and
+// y[2t + 1] = −v[n − 4t − 3] above; each range of t below reads v from one formula.
+template <typename PairAt>
+void PackRotated(const double* trig, std::int32_t from, std::int32_t to, double* z, PairAt pairAt) {
+  for (std::int32_t t = from; t < to; ++t) {
+    const ValuePair pair = pairAt(t);
+    const double c = trig[2 * t], s = trig[2 * t + 1];
+    z[2 * t] = pair.re * c - pair.im * s;
+    z[2 * t + 1] = pair.re * s + pair.im * c;
+  }
+}
 
 // The forward transform's v folds the windowed values: v[j] = −x[3q − 1 − j]·w − x[3q + j]·w
 // for j < q, and v[q + i] = x[i]·w − x[m − 1 − i]·w, each x weighted by its window value.
 void FoldWindowedInto(const double* window, const double* x, std::int32_t n, const double* trig, double* z) {
   const std::int32_t m = n / 2, q = n / 4;
-  auto low = [=](std::int32_t j) { return x[3 * q - 1 - j] * window[q + j] + x[3 * q + j] * window[q - 1 - j]; };
-  auto high = [=](std::int32_t i) { return x[i] * window[i] - x[m - 1 - i] * window[m - 1 - i]; };
-  PackRotated(trig, 0, q / 4, z, [=](std::int32_t t) { return Pair{-low(4 * t), -low(4 * t + 2)}; });
-  PackRotated(trig, q / 4, q / 2, z, [=](std::int32_t t) { return Pair{high(4 * t - q), high(4 * t + 2 - q)}; });
-  PackRotated(trig, q / 2, 3 * q / 4, z, [=](std::int32_t t) { return Pair{-high(3 * q - 4 * t - 1), -high(3 * q - 4 * t - 3)}; });
-  PackRotated(trig, 3 * q / 4, q, z, [=](std::int32_t t) { return Pair{low(n - 4 * t - 1), low(n - 4 * t - 3)}; });
+  auto minusLow = [=](std::int32_t j) {  // −v[j], j < q
+    return x[3 * q - 1 - j] * window[q + j] + x[3 * q + j] * window[q - 1 - j];
+  };
+  auto high = [=](std::int32_t i) { return x[i] * window[i] - x[m - 1 - i] * window[m - 1 - i]; };  // v[q + i]
+  PackRotated(trig, 0, q / 4, z, [=](std::int32_t t) { return ValuePair{-minusLow(4 * t), -minusLow(4 * t + 2)}; });
+  PackRotated(trig, q / 4, q / 2, z,
+              [=](std::int32_t t) { return ValuePair{high(4 * t - q), high(4 * t + 2 - q)}; });
+  PackRotated(trig, q / 2, 3 * q / 4, z,
+              [=](std::int32_t t) { return ValuePair{-high(3 * q - 4 * t - 1), -high(3 * q - 4 * t - 3)}; });
+  PackRotated(trig, 3 * q / 4, q, z,
+              [=](std::int32_t t) { return ValuePair{minusLow(n - 4 * t - 1), minusLow(n - 4 * t - 3)}; });
 }
 
 // The inverse transform's v is the coefficients themselves.
 void ReorderInto(const double* coefficients, std::int32_t n, const double* trig, double* z) {
   const std::int32_t q = n / 4;
-  PackRotated(trig, 0, q / 2, z, [=](std::int32_t t) { return Pair{coefficients[4 * t], coefficients[4 * t + 2]}; });
+  PackRotated(trig, 0, q / 2, z,
+              [=](std::int32_t t) { return ValuePair{coefficients[4 * t], coefficients[4 * t + 2]}; });
   PackRotated(trig, q / 2, q, z,
-              [=](std::int32_t t) { return Pair{-coefficients[n - 4 * t - 1], -coefficients[n - 4 * t - 3]}; });
+              [=](std::int32_t t) { return ValuePair{-coefficients[n - 4 * t - 1], -coefficients[n - 4 * t - 3]}; });
 }
 
 // The type-IV cosine transform of the m values packed and rotated into z (which it
