@@ -22,9 +22,9 @@
 // - the MDCT of n values in both directions against FFTW's type-IV cosine transform
 //   (REDFT11) of n/2 values. An MDCT is that cosine transform with a windowed folding
 //   of the n values before it (or an unfolding after it) that FFTW has no counterpart
-//   for, so FFTW's side does less of the work; its cosine transform is its own for
-//   exactly this job, where a complex transform of n/4 values would leave FFTW's side
-//   without the pre- and post-rotations that make it one.
+//   for, so FFTW's side does less of the work. FFTW has no MDCT; its complex transform
+//   of n/4 values, the one ours runs inside, would leave out the rotations before and
+//   after it as well.
 // A summary of the time ratios, with the kernel set the transforms chose on this
 // processor, follows the usual report.
 
