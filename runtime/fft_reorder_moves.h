@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -8,9 +9,8 @@
 // The reorderings of the smaller sizes as straight lines of moves, worked out by the
 // compiler: every move's two offsets are then constants in its instructions, where a
 // walk over a table loads them first, one load more per move besides the move's own
-// load and store, which bound the reordering. Each cycle of T_n (fft.h)
-// is rotated through a temporary, the value the compiler keeps in a register. Internal
-// linkage, as complex_pair.h explains.
+// load and store, which bound the reordering. Each cycle of T_n (fft.h) is rotated
+// through a temporary. Internal linkage, as complex_pair.h explains.
 
 namespace {
 
@@ -64,35 +64,60 @@ inline void MoveBetween(double* data, double* temporary) {
   std::memcpy(destination, source, 2 * sizeof(double));
 }
 
-// The moves are expanded in a braced list, evaluated in order, rather than in a fold
-// expression, which Clang nests one level per move and limits to 256 levels.
-template <std::int32_t n, std::size_t... k>
-inline void ToNaturalOrder(double* data, std::index_sequence<k...>) {
-  constexpr const NaturalOrderMoves<n>& all = kNaturalOrderMoves<n>;
-  double temporary[2];
-  const int inOrder[] = {(MoveBetween<all.moves[k].to, all.moves[k].from>(data, temporary), 0)...};
+// Move i of those into natural order or, when `back`, of those into the transform's own
+// order: the same moves in reverse, each from where it went to where it came from.
+template <std::int32_t n, bool back>
+constexpr Move MoveOf(std::int32_t i) {
+  const NaturalOrderMoves<n>& all = kNaturalOrderMoves<n>;
+  if (!back) return all.moves[i];
+  const Move forward = all.moves[all.count - 1 - i];
+  return {forward.from, forward.to};
+}
+
+// The moves from `first` on, one for each k. They are expanded in a braced list,
+// evaluated in order, rather than in a fold expression, which Clang nests one level per
+// move and limits to 256 levels.
+template <std::int32_t n, bool back, std::int32_t first, std::size_t... k>
+__attribute__((noinline)) void MoveRun(double* data, double* temporary, std::index_sequence<k...>) {
+  constexpr std::int32_t i[] = {first + static_cast<std::int32_t>(k)...};
+  const int inOrder[] = {
+      (MoveBetween<MoveOf<n, back>(i[k]).to, MoveOf<n, back>(i[k]).from>(data, temporary), 0)...};
   static_cast<void>(inOrder);
 }
 
-// The same moves backwards, each from where it went to where it came from.
-template <std::int32_t n, std::size_t... k>
-inline void ToTransformOrder(double* data, std::index_sequence<k...>) {
-  constexpr const NaturalOrderMoves<n>& all = kNaturalOrderMoves<n>;
-  constexpr std::int32_t last = all.count - 1;
+// The compiler's optimisation of a straight line takes time that grows faster than its
+// length, with the sanitizers' checks on every move by far (more than ten minutes for
+// the 2048 values in one function): the moves run in functions of kMovesPerRun each,
+// the temporary passed along from one to the next.
+constexpr std::int32_t kMovesPerRun = 256;
+
+template <std::int32_t n, bool back, std::size_t... run>
+inline void MoveRuns(double* data, std::index_sequence<run...>) {
+  constexpr std::int32_t count = kNaturalOrderMoves<n>.count;
   double temporary[2];
-  const int inOrder[] = {(MoveBetween<all.moves[last - k].from, all.moves[last - k].to>(data, temporary), 0)...};
+  const int inOrder[] = {
+      (MoveRun<n, back, static_cast<std::int32_t>(run) * kMovesPerRun>(
+           data, temporary,
+           std::make_index_sequence<std::min(kMovesPerRun, count - static_cast<std::int32_t>(run) * kMovesPerRun)>()),
+       0)...};
   static_cast<void>(inOrder);
+}
+
+template <std::int32_t n, bool back>
+void StraightMoves(double* data) {
+  constexpr std::int32_t count = kNaturalOrderMoves<n>.count;
+  MoveRuns<n, back>(data, std::make_index_sequence<(count + kMovesPerRun - 1) / kMovesPerRun>());
 }
 
 // Size n's reorderings, n a power of two from 4 on.
 template <std::int32_t n>
 void StraightToNaturalOrder(double* data) {
-  ToNaturalOrder<n>(data, std::make_index_sequence<kNaturalOrderMoves<n>.count>());
+  StraightMoves<n, false>(data);
 }
 
 template <std::int32_t n>
 void StraightToTransformOrder(double* data) {
-  ToTransformOrder<n>(data, std::make_index_sequence<kNaturalOrderMoves<n>.count>());
+  StraightMoves<n, true>(data);
 }
 
 }  // namespace
