@@ -1,5 +1,8 @@
 #include "runtime/fft_kernel_sets.h"
 
+#include <array>
+#include <iterator>
+
 #include "runtime/fft_kernels.h"
 #include "runtime/spectral_tables.h"
 
@@ -45,11 +48,29 @@ bool ProcessorRuns(FftKernelSet set) {
   }
 }
 
+// Each set's kernels with the twiddle table they take, looked up once for all sets.
+struct Resolved {
+  Kernels kernels;
+  const double* const* twiddles;
+};
+
+const Resolved& ResolvedOf(FftKernelSet set) {
+  static const auto resolved = [] {
+    const SpectralTables& tables = SharedSpectralTables();
+    std::array<Resolved, std::size(kFftKernelSets)> all{};
+    for (const FftKernelSet each : kFftKernelSets) {
+      const Kernels kernels = KernelsOf(each);
+      all[static_cast<std::size_t>(each)] = {kernels,
+                                             kernels.paired ? tables.PairedTwiddlesByLog2() : tables.TwiddlesByLog2()};
+    }
+    return all;
+  }();
+  return resolved[static_cast<std::size_t>(set)];
+}
+
 void Run(FftKernelSet set, Kernel Kernels::*direction, double* data, std::int32_t n) {
-  const Kernels kernels = KernelsOf(set);
-  const SpectralTables& tables = SharedSpectralTables();
-  const double* const* twiddles = kernels.paired ? tables.PairedTwiddlesByLog2() : tables.TwiddlesByLog2();
-  (kernels.*direction)(data, Log2OfPowerOfTwo(n), twiddles);
+  const Resolved& resolved = ResolvedOf(set);
+  (resolved.kernels.*direction)(data, Log2OfPowerOfTwo(n), resolved.twiddles);
 }
 
 }  // namespace

@@ -21,7 +21,10 @@ struct MdctLookup {
   // [n, n + n/4) half of cos, −sin of (4i + 2)·π/n.
   std::vector<double> trig;
   // n/4 values, for i < n/8: entry 2i + 1 is acc, the bits of i reversed within
-  // log2(n) − 1 bits, and entry 2i is ((2^(log2(n) − 1) − 1) AND NOT acc) − 1.
+  // log2(n) − 1 bits, and entry 2i is ((2^(log2(n) − 1) − 1) AND NOT acc) − 1: where a
+  // radix-2 transform of n/4 values would leave the bins n/4 − 1 − i and i. The
+  // lookup keeps this layout; the transform itself (mdct.cpp) runs the script's complex
+  // transform, which leaves its bins in that transform's own order.
   std::vector<std::int32_t> bitReverse;
 };
 

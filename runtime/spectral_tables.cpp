@@ -92,27 +92,6 @@ std::vector<std::int32_t> PermutationOf(const std::vector<std::int32_t>& rule) {
 
 }  // namespace
 
-// Every bit below the highest set bit is set, then all but the highest cleared.
-std::int32_t FloorPowerOfTwo(std::int32_t n) {
-  if (n <= 0) return 0;
-  auto bits = static_cast<std::uint32_t>(n);
-  for (int shift = 1; shift < 32; shift *= 2) bits |= bits >> shift;
-  return static_cast<std::int32_t>(bits - (bits >> 1));
-}
-
-// A binary search over the bit position: five steps for any 32-bit power of two.
-int Log2OfPowerOfTwo(std::int32_t n) {
-  auto bits = static_cast<std::uint32_t>(n);
-  int log2 = 0;
-  for (int shift = 16; shift > 0; shift /= 2) {
-    if (bits >> shift) {
-      bits >>= shift;
-      log2 += shift;
-    }
-  }
-  return log2;
-}
-
 SpectralTables::SpectralTables() {
   twiddles_[kFftMinLog2] = TwiddlesOfSize16();
   for (int log2 = kFftMinLog2 + 1; log2 <= kFftMaxLog2; ++log2) twiddles_[log2] = ComputedTwiddles(1 << log2);

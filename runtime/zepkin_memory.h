@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/cache_line_allocator.h"
+
 // Script memory: one sparse array of doubles addressed by any 32-bit index, kept as
-// 65536-cell blocks that are created, zero-filled, on first touch. The spectral
-// builtins work in place on runs of consecutive cells of it.
+// 65536-cell blocks that are created, zero-filled, on first touch, each starting on a
+// cache line. The spectral builtins work in place on runs of consecutive cells of it.
 class CZepkinMemory {
  public:
   static constexpr int kBlockBits = 16;
@@ -39,7 +41,8 @@ class CZepkinMemory {
   // values rounded down to an even number; nothing for a count of 0 or less.
   void ComplexMultiply(std::int32_t destination, std::int32_t source, std::int32_t count);
 
-  std::map<std::int32_t, std::vector<double>> memoryBlocks;
+  using Block = std::vector<double, CacheLineAllocator<double>>;
+  std::map<std::int32_t, Block> memoryBlocks;
 
  protected:
   CZepkinMemory() = default;

@@ -28,6 +28,14 @@ TEST(ScriptMemory, SixteenLowBitsSelectTheCellAndTheRestTheBlock) {
   EXPECT_EQ(memory.memoryBlocks.size(), 2u);
 }
 
+// Vectors of complex values at the start of a block never straddle two cache lines.
+TEST(ScriptMemory, EveryBlockStartsOnACacheLine) {
+  Memory memory;
+  for (const std::int32_t index : {0, 65536, -65536, 123456789 & ~65535}) {
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(memory.MemoryAt(index)) % 64, 0u) << index;
+  }
+}
+
 TEST(ScriptMemory, NegativeIndicesFallIntoNegativeBlocks) {
   struct Place {
     std::int32_t index;

@@ -26,6 +26,28 @@ void operator delete(void* memory) noexcept { std::free(memory); }
 
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
+// Script memory blocks are allocated aligned to a cache line. The system's own aligned
+// allocation is not on every platform, so the heap's block is over-allocated and its
+// address kept just before the aligned storage.
+void* operator new(std::size_t size, std::align_val_t alignment) {
+  allocationCount.fetch_add(1, std::memory_order_relaxed);
+  const auto boundary = static_cast<std::uintptr_t>(alignment);
+  void* const block = std::malloc(size + boundary + sizeof(void*));
+  if (!block) throw std::bad_alloc();
+  const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(block) + sizeof(void*);
+  void** const aligned = reinterpret_cast<void**>((start + boundary - 1) / boundary * boundary);
+  aligned[-1] = block;
+  return aligned;
+}
+
+void operator delete(void* memory, std::align_val_t) noexcept {
+  if (memory) std::free(static_cast<void**>(memory)[-1]);
+}
+
+void operator delete(void* memory, std::size_t, std::align_val_t alignment) noexcept {
+  operator delete(memory, alignment);
+}
+
 namespace {
 
 // Crossing and contiguous runs, every operation: the first round creates the blocks,
