@@ -12,6 +12,12 @@ struct CreatedScript {
   ProcessEntries process;
 };
 
+template <class Script>
+CreatedScript CreatedScriptOf() {
+  return {std::make_unique<Script>(), ProcessEntriesFor<Script>()};
+}
+
+// Each in a file of its own, so that a module holds only the script it makes.
 // The fader, the product's script.
 CreatedScript CreateFaderScript();
 // The spectrum analyser.
