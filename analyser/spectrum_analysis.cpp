@@ -76,36 +76,38 @@ void TZepkinSpectrum::Analyse() {
   double* __restrict const cells = MemoryAt(kTransformCells);
   for (std::int32_t i = 0; i < n; ++i) cells[i] = oldest[i] * window[i];
   FftTransform(kTransformCells, half, kFftForward);
-  FftTransform(kTransformCells, half, kFftToNaturalOrder);
 
+  // The bins Z[k] are read where the transform leaves them (binPlaces).
   // X[k] = E[k] + w^k·O[k], with E and O the spectra of the even and odd values:
   // 2E[k] = Z[k] + conj Z[half − k] and 2O[k] = −i·(Z[k] − conj Z[half − k]), Z[half]
   // being Z[0]. Bin m = half − k has w^m = −conj w^k and E, O conjugated, so with
-  // P = w^k·O: |X[k]|² = |E|² + |O|² + 2 Re(conj E·P) and |X[m]|² the same with − 2 Re.
+  // P = w^k·O: |X[k]| = |E + P| and |X[m]| = |E − P|.
   // A full-scale sine at a bin's centre has |X| = n / 4 under the Hann window; the
-  // doubled E and O make it n / 2 here.
+  // doubled E and O make it n / 2 here. The doubled powers |2X|² go to `fresh`.
   const double* __restrict const twiddles = tables.twiddles(n);
+  const std::int32_t* __restrict const places = tables.binPlaces(n);
+  double* __restrict const fresh = MemoryAt(kFreshPowerCells);
+  const auto pairOfBins = [&](std::int32_t k) {
+    const std::int32_t m = half - k;
+    const double* const a = cells + 2 * places[k];
+    const double* const b = cells + 2 * places[m];
+    const double er = a[0] + b[0], ei = a[1] - b[1], odr = a[1] + b[1], odi = b[0] - a[0];
+    const double wr = twiddles[2 * k], wi = twiddles[2 * k + 1];
+    const double pr = wr * odr - wi * odi, pi = wr * odi + wi * odr;
+    fresh[k] = (er + pr) * (er + pr) + (ei + pi) * (ei + pi);
+    fresh[m] = (er - pr) * (er - pr) + (ei - pi) * (ei - pi);
+  };
+  const double dc = cells[0] + cells[1], nyquist = cells[0] - cells[1];
+  fresh[0] = 4.0 * dc * dc;
+  fresh[half] = 4.0 * nyquist * nyquist;
+  for (std::int32_t k = 1; k <= half / 2; ++k) pairOfBins(k);  // bin half / 2 pairs with itself
+
+  // The new powers join the averages, relative to a full-scale sine's.
   double* const spectrum = MemoryAt(kSpectrumCells);
   double* __restrict const powers = spectrum + kSpectrumHeader;
   const double keep = firstSpectrum ? 0.0 : static_cast<double>(averaging);
   const double take = (1.0 - keep) * 4.0 / (static_cast<double>(n) * n);
-  // A power from a difference can round below zero where there is next to nothing.
-  const auto average = [&](std::int32_t k, double doubledPower) {
-    powers[k] = keep * powers[k] + take * std::max(doubledPower, 0.0);
-  };
-  const double dc = cells[0] + cells[1], nyquist = cells[0] - cells[1];
-  average(0, 4.0 * dc * dc);
-  average(half, 4.0 * nyquist * nyquist);
-  for (std::int32_t k = 1; k <= half / 2; ++k) {
-    const std::int32_t m = half - k;
-    const double ar = cells[2 * k], ai = cells[2 * k + 1], br = cells[2 * m], bi = cells[2 * m + 1];
-    const double er = ar + br, ei = ai - bi, odr = ai + bi, odi = br - ar;
-    const double wr = twiddles[2 * k], wi = twiddles[2 * k + 1];
-    const double pr = wr * odr - wi * odi, pi = wr * odi + wi * odr;
-    const double both = er * er + ei * ei + odr * odr + odi * odi, cross = 2.0 * (er * pr + ei * pi);
-    average(k, both + cross);
-    if (m != k) average(m, both - cross);
-  }
+  for (std::int32_t k = 0; k <= half; ++k) powers[k] = keep * powers[k] + take * fresh[k];
   firstSpectrum = false;
   spectrum[0] = sampleRate;
   spectrum[1] = n;

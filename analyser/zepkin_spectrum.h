@@ -36,11 +36,13 @@ class TZepkinSpectrum final : public TZepkin {
   void SampleStereoFrames(const StereoFrames<double>& frames);
 
   // Script memory, all in its first block: the mid signal's ring (each value twice), the
-  // transform's cells, and the spectrum as it is handed over: the sample rate, the size,
-  // then the averaged power of bins 0 to size / 2, relative to a full-scale sine's.
+  // transform's cells, the spectrum as it is handed over (the sample rate, the size, then
+  // the averaged power of bins 0 to size / 2, relative to a full-scale sine's), and the
+  // powers of the latest analysis.
   static constexpr std::int32_t kRingCells = 0;
   static constexpr std::int32_t kTransformCells = 2 * kLargestSize;
   static constexpr std::int32_t kSpectrumCells = 3 * kLargestSize;
+  static constexpr std::int32_t kFreshPowerCells = 4 * kLargestSize;
   static constexpr std::int32_t kSpectrumHeader = 2;
 
   // Set by the slider section (on the thread that changes a parameter), read by the
