@@ -3,8 +3,9 @@
 # main job (build) or for every test (test). Safe to run again.
 #
 #   build  CMake, Ninja and g++, MinGW-w64 for the 32-bit and 64-bit Windows DLLs, the
-#          LV2 headers for the Linux bundle, and libsndfile and gnuplot for the demo: no
-#          foreign architecture, no Wine, no emulator.
+#          LV2 headers for the Linux bundle with pkg-config, through which CMake finds
+#          them, and libsndfile and gnuplot for the demo: no foreign architecture, no
+#          Wine, no emulator.
 #   test   the build set, and GoogleTest, Google Benchmark with FFTW, clang with
 #          libFuzzer and the sanitizer runtimes, Wine
 #          (its 32-bit half from the i386 architecture) with a virtual display and the
@@ -19,7 +20,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$QUORVANTILE_ROOT/scripts/ensure-packages.sh"
 
 BUILD_PACKAGES=(cmake ninja-build g++ binutils-mingw-w64-i686 g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-  g++-mingw-w64-x86-64-posix lv2-dev libsndfile1-dev gnuplot-nox)
+  g++-mingw-w64-x86-64-posix pkg-config lv2-dev libsndfile1-dev gnuplot-nox)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev libfftw3-dev
   clang libclang-rt-14-dev llvm-14
   wine wine64 wine32:i386 xvfb xauth fonts-dejavu-core fonts-liberation dragonfly-reverb-vst
