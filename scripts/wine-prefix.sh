@@ -24,6 +24,22 @@ create_prefix() {
   wineserver --wait
 }
 
+# A prefix made while the 32-bit Wine was missing has no 32-bit half, and Wine adds it
+# only when it updates the prefix, which it does only for a prefix older than itself.
+# Once the 32-bit Wine is installed, the update is forced; through the server this run
+# started, since waiting for another run's server to end could take forever.
+add_32bit_half() {
+  [ -x /usr/lib/wine/wine ] || return 0
+  [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] && return 0
+  if [ "$1" != own-server ]; then
+    echo "the Wine prefix $WINEPREFIX has no 32-bit half; it gains one once this prefix's server is stopped and a run starts it again" >&2
+    return 0
+  fi
+  log "adding the 32-bit half to the Wine prefix $WINEPREFIX"
+  rm -f "$WINEPREFIX/.update-timestamp"
+  wineboot --update
+}
+
 # The 64-bit loader where there is one: it runs natively even where 32-bit programs
 # need an emulator.
 wine_loader() {
@@ -49,14 +65,21 @@ case "${1:-}" in
     shift
     [ "$#" -gt 0 ] || { echo "usage: $0 run COMMAND..." >&2; exit 2; }
     create_prefix
-    if start_server; then trap stop_server EXIT; fi
+    if start_server; then
+      trap stop_server EXIT
+      add_32bit_half own-server
+    else
+      add_32bit_half
+    fi
     "$@"
     ;;
   start)
     create_prefix
     if start_server; then
+      add_32bit_half own-server
       echo "started the Wine server of $WINEPREFIX; stop it with: $0 stop"
     else
+      add_32bit_half
       echo "the Wine server of $WINEPREFIX runs already; it is not this run's to stop"
     fi
     ;;
