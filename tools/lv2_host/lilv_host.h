@@ -11,8 +11,8 @@
 #include <vector>
 
 // An LV2 host on lilv, the LV2 reference host library, as Linux hosts are: the world
-// with the LV2 specifications and the fader's bundle, URIs mapped, the largest block
-// named in its options. For the tests and benchmarks.
+// holds the LV2 vocabularies installed on the system and the fader's bundle, URIs are
+// mapped, and the largest block is named in its options. For the tests and benchmarks.
 class LilvHost {
  public:
   static constexpr int kLargestBlock = 512;
