@@ -15,11 +15,21 @@ trap 'exit 143' TERM INT
 # minute, so 64-bit programs (machine type 0x8664 in their PE header) go to wine64
 # directly.
 loader=wine
-pe_header="$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')"
+pe_header="$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')" || pe_header=""
 if [ -n "$pe_header" ] && [ -x /usr/lib/wine/wine64 ] &&
   [ "$(od -An -tx2 -j$((pe_header + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')" = 8664 ]; then
   loader=/usr/lib/wine/wine64
 fi
 
+# Our programs end with 0, 1 on a failure, or 2 after a usage message, having said why.
+# Any other status, or one with no output at all, comes from elsewhere: the low byte
+# of a Windows exception code, or 128 + the signal that stopped Wine (Wine is quiet,
+# and buffered output dies with the program). It is named, so that a failure says
+# what ended the program.
 set +e
 "$loader" "$@" </dev/null >"$output" 2>&1
+status=$?
+if [ "$status" -gt 2 ] || { [ "$status" -ne 0 ] && [ ! -s "$output" ]; }; then
+  echo "wine-run.sh: $(basename "$1") ended with status $status" >>"$output"
+fi
+exit "$status"
